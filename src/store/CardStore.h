@@ -1,0 +1,75 @@
+#pragma once
+
+#include "store/CardRecord.h"
+#include "text/ShortString.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velm {
+
+// The texts of the eleven edit boxes in record order, as Shift-JIS bytes.
+using BoxTexts = std::array<std::string, CardRecord::kFieldCount>;
+
+// The whole working state of the program: 999 card slots numbered 1 to 999, the number
+// of cards in use, the two change flags and the current paths. There is one per process,
+// owned by the main window; nothing outside 1..999 is ever addressed.
+class CardStore {
+public:
+    static constexpr int kCapacity = 999;
+
+    CardStore() = default;
+    CardStore(const CardStore&) = delete;
+    CardStore& operator=(const CardStore&) = delete;
+
+    static bool IsSlotNumber(int k) { return k >= 1 && k <= kCapacity; }
+
+    // Slot k, 1 <= k <= 999. Any other number is a programming error and aborts.
+    CardRecord& card(int k);
+    const CardRecord& card(int k) const;
+
+    int CardCount = 0;
+    bool CardEdited = false;
+    bool StoreModified = false;
+    std::string ExeDir;
+    std::string AddressBookPath;
+    std::string InterchangePath;
+    ShortString VersionText{std::string_view("VELM v0.29")};
+
+    // True when the store has room for one more card.
+    bool HasRoom() const { return CardCount < kCapacity; }
+
+    // The commit rule: the boxes, each right-trimmed and cut to 255 bytes, go into card k;
+    // the count grows by one when k is above the count and the stored Name1 is not empty;
+    // StoreModified becomes true. k must be a slot number.
+    void Commit(int k, const BoxTexts& boxes);
+
+    // Inserts a blank card at position p (1 <= p <= CardCount + 1): cards p..CardCount move
+    // up by one and the count grows. Refused (false, nothing changed) when the store is
+    // full. StoreModified is not changed.
+    bool InsertBlank(int p);
+
+    // Deletes card c when 1 <= c <= CardCount: the cards after it move down by one, the
+    // slot after the last counted card (the new-card slot, or nothing when the store is
+    // full) fills the last counted place, the count shrinks and StoreModified becomes true.
+    // False and nothing changed otherwise.
+    bool Delete(int c);
+
+    // Replaces the cards with `cards` (at most 999): slots 1..n take them, slots above n
+    // are blanked, CardCount becomes n and StoreModified false.
+    template <typename Range> void ReplaceCards(const Range& cards);
+
+private:
+    void ReplaceCardsFromPointer(const CardRecord* cards, std::size_t n);
+
+    std::array<CardRecord, kCapacity> m_slots{};
+};
+
+template <typename Range> void CardStore::ReplaceCards(const Range& cards)
+{
+    ReplaceCardsFromPointer(cards.data(), cards.size());
+}
+
+} // namespace velm
