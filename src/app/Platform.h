@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velm {
+
+// The program's doors to the desktop: message boxes, file dialogs, the error dialog,
+// starting processes and opening files or addresses. The windows call nothing else of the
+// desktop, so tests drive them through a scripted double and no modal dialog ever blocks.
+class Platform {
+public:
+    enum class Buttons { YesNo, OkCancel, YesNoCancel };
+    enum class Answer { Yes, No, Ok, Cancel };
+
+    // The two file dialogs of the main window. Each remembers the filter entry chosen last.
+    enum class Dialog { Open, Save };
+
+    struct FileDialogSetup {
+        QString title;
+        // Display texts and patterns alternate, separated by "|", e.g.
+        // "住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*".
+        QString filter;
+        QString defaultExtension;
+        // A full path, or a bare name that the dialog shows in the current folder.
+        QString fileName;
+    };
+
+    virtual ~Platform() = default;
+
+    // A notice: the text, one OK button, no icon, the caption "VELM", centred on the screen.
+    virtual void notice(const QString& text) = 0;
+
+    // A question with the exclamation icon and a fixed caption; Esc or the close box answer
+    // Cancel (or No where there is no Cancel).
+    virtual Answer ask(const QString& text, const QString& caption, Buttons buttons) = 0;
+
+    // The error dialog of a failed command: caption "VELM", error icon, one OK button.
+    virtual void showError(const QString& message) = 0;
+
+    // Runs a file dialog; the chosen full path, or nothing when the user cancels. Neither
+    // dialog insists that the file exists nor asks about overwriting.
+    virtual std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) = 0;
+
+    // Starts a program from its exact path with the given arguments, without waiting; a
+    // failure to start is not reported.
+    virtual void startProcess(const QString& program, const QStringList& arguments) = 0;
+
+    // Shows a text file in the system's text viewer: Notepad where there is one on the
+    // search path, otherwise the desktop's default application for the file.
+    virtual void openInTextViewer(const QString& file) = 0;
+
+    // Opens a file or web address with the desktop's default application; silent on failure.
+    virtual void shellOpen(const QString& target) = 0;
+};
+
+} // namespace velm
