@@ -8,7 +8,8 @@
 #include <variant>
 #include <vector>
 
-namespace velm {
+namespace velm
+{
 
 class CardStore;
 
@@ -31,20 +32,33 @@ inline constexpr int kOrbiColumns = 50;
 using InterchangeTags = std::array<std::string, kOrbiColumns>;
 
 enum class OrbiRefusal {
-    NotOrbi,      // the first line holds no "ORBI": "ＯＲＢＩファイルではありません"
+    NotOrbi, // the first line holds no "ORBI": "ＯＲＢＩファイルではありません"
     TooManyCards, // more than 999 data lines: "カードが999件を超えているため読み込めません"
 };
 
-// Parses a whole ＯＲＢＩ file into cards, one per data line, in file order.
+// Parses a whole ＯＲＢＩ file into cards, one per data line, in file order. The first line
+// must hold "ORBI"; reading stops at the first empty line or at the end; only lines that
+// begin with "I" (a tag line) or "D" (a data line), quotes included, count. The tags start
+// empty for every file, and each card starts blank before its data line fills the fields
+// its columns name. Every stored value is made safe for the address-book file and keeps
+// its first 255 bytes.
 std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view bytes);
 
-// Takes the next value off the front of `line`.
+// Takes the next value off the front of `line`. A value that begins with a double quote
+// runs to the first quote-and-comma after that quote, when there is one, so it may hold
+// commas. Any other value is the text up to and including the first comma without its first byte
+// and its last two bytes, which are taken to be the quotes and the comma unseen: a lone comma and
+// an unquoted "ab," give an empty value, an unquoted "abc," gives "b". Without a comma the
+// value is empty and `line` is left unchanged.
 std::string NextValue(std::string_view& line);
 
-// Reads the rest of a tag line into `tags`, setting all 50 slots anew.
+// Reads the rest of a tag line into `tags`, setting all 50 slots anew: slot i holds the
+// i-th value when that is one of the ten known tags, and is empty otherwise.
 void ORBIkaiseki(std::string_view line, InterchangeTags& tags);
 
-// Splits an address value into Jusyo1 and Jusyo2 of `card`.
+// Splits an address value into Jusyo1 and Jusyo2 of `card`: at the first backslash-n pair,
+// which is dropped; otherwise at the first ASCII or full-width space, which begins Jusyo2;
+// a value without either goes whole into Jusyo1 and leaves Jusyo2 alone.
 void PADR2(CardRecord& card, std::string_view value);
 
 } // namespace velm

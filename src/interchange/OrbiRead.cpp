@@ -1,0 +1,164 @@
+#include "interchange/Orbi.h"
+#include "interchange/OrbiColumns.h"
+#include "store/AddressBookFile.h"
+#include "store/CardStore.h"
+#include "text/ByteSearch.h"
+#include "text/LineReader.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velm
+{
+
+namespace
+{
+
+constexpr std::string_view kMagicWord = "ORBI";
+constexpr std::string_view kTagRecord = "\"I\"";
+constexpr std::string_view kDataRecord = "\"D\"";
+// The record type and the comma after it.
+constexpr std::size_t kRecordTypeLength = 4;
+constexpr std::string_view kQuoteComma = "\",";
+constexpr std::string_view kAddressSeparator = "\\n";
+constexpr std::string_view kSpace = " ";
+constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
+
+// The value up to and including the first comma, without its first byte and its last two,
+// which are taken to be the quotes and the comma without looking at them. An unquoted abc
+// followed by a comma so gives b. Without a comma the value is empty and the line is left
+// as it is.
+std::string NextPlainValue(std::string_view& line)
+{
+    const std::size_t comma = FindBytes(line, ",");
+    const std::string_view raw = line.substr(0, comma);
+    line.remove_prefix(comma);
+    if (raw.size() < 4)
+        return {};
+    return std::string(raw.substr(1, raw.size() - 3));
+}
+
+// The position, counting from 1, of the first ASCII space or full-width space, or 0.
+std::size_t FirstSpace(std::string_view value)
+{
+    const std::size_t ascii = FindBytes(value, kSpace);
+    const std::size_t fullWidth = FindBytes(value, kFullWidthSpace);
+    if (ascii == 0 || fullWidth == 0)
+        return std::max(ascii, fullWidth);
+    return std::min(ascii, fullWidth);
+}
+
+void StoreValue(ShortString& field, std::string_view value)
+{
+    field.assign(FileSafeValue(value));
+}
+
+bool IsKnownTag(std::string_view value)
+{
+    return std::any_of(kKnownColumns.begin(), kKnownColumns.end(),
+                       [value](const OrbiColumn& column) { return column.tag == value; });
+}
+
+void StoreColumn(CardRecord& card, std::string_view tag, std::string_view value)
+{
+    if (tag == kAddressTag) {
+        PADR2(card, value);
+        return;
+    }
+    for (const OrbiColumn& column : kKnownColumns) {
+        if (column.tag == tag)
+            StoreValue(card.*column.field, value);
+    }
+}
+
+// A blank card filled from the rest of a data line: each of the first 50 values goes to
+// the field its column's tag names; a value under an empty tag slot is dropped.
+CardRecord CardFromDataLine(std::string_view line, const InterchangeTags& tags)
+{
+    CardRecord card;
+    for (std::size_t i = 0; i < tags.size() && !line.empty(); ++i) {
+        const std::string value = NextValue(line);
+        if (!tags[i].empty())
+            StoreColumn(card, tags[i], value);
+    }
+    return card;
+}
+
+std::string_view WithoutRecordType(std::string_view line)
+{
+    line.remove_prefix(std::min(line.size(), kRecordTypeLength));
+    return line;
+}
+
+} // namespace
+
+std::string NextValue(std::string_view& line)
+{
+    if (line.starts_with('"')) {
+        const std::size_t close = FindBytes(line.substr(1), kQuoteComma);
+        if (close != 0) {
+            std::string value(line.substr(1, close - 1));
+            line.remove_prefix(close + kQuoteComma.size());
+            return value;
+        }
+    }
+    return NextPlainValue(line);
+}
+
+void ORBIkaiseki(std::string_view line, InterchangeTags& tags)
+{
+    tags.fill(std::string());
+    for (std::size_t i = 0; i < tags.size() && !line.empty(); ++i) {
+        std::string value = NextValue(line);
+        if (IsKnownTag(value))
+            tags[i] = std::move(value);
+    }
+}
+
+void PADR2(CardRecord& card, std::string_view value)
+{
+    const std::size_t separator = FindBytes(value, kAddressSeparator);
+    if (separator != 0) {
+        StoreValue(card.Jusyo1, value.substr(0, separator - 1));
+        StoreValue(card.Jusyo2, value.substr(separator - 1 + kAddressSeparator.size()));
+        return;
+    }
+    const std::size_t space = FirstSpace(value);
+    if (space == 0) {
+        StoreValue(card.Jusyo1, value);
+        return;
+    }
+    StoreValue(card.Jusyo1, value.substr(0, space - 1));
+    StoreValue(card.Jusyo2, value.substr(space - 1));
+}
+
+std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view bytes)
+{
+    LineReader reader(bytes);
+    if (FindBytes(reader.ReadLine(), kMagicWord) == 0)
+        return OrbiRefusal::NotOrbi;
+
+    InterchangeTags tags;
+    std::vector<CardRecord> cards;
+    for (;;) {
+        const std::string_view line = reader.ReadLine();
+        if (line.empty())
+            break;
+        const std::string_view recordType = line.substr(0, kRecordTypeLength - 1);
+        if (recordType == kTagRecord) {
+            ORBIkaiseki(WithoutRecordType(line), tags);
+        } else if (recordType == kDataRecord) {
+            if (cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
+                return OrbiRefusal::TooManyCards;
+            cards.push_back(CardFromDataLine(WithoutRecordType(line), tags));
+        }
+        if (reader.AtEnd())
+            break;
+    }
+    return cards;
+}
+
+} // namespace velm
