@@ -1,0 +1,158 @@
+#include "app/TForm2.h"
+
+#include "app/Platform.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velm
+{
+
+namespace
+{
+
+const QColor LinkColour(0, 0, 255);
+const QColor LinkHoverColour(255, 0, 255);
+
+// IPAPGothic stands in for the proportional Gothic face the box is laid out for.
+QFont boxFont()
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QPoint& position)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("VELM"));
+    setModal(false);
+    setFont(boxFont());
+    setFixedSize(ClientWidth, ClientHeight);
+
+    Label1 = addLabel(this, QStringLiteral("住所録／VELM v0.00"), QPoint(24, 12));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = addLabel(this, QStringLiteral("© 2026 VELM project"), QPoint(24, 32));
+    Label2->setObjectName(QStringLiteral("Label2"));
+
+    setUpLinkLabel();
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(61, 80, 75, 25);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+// The web address: a fixed-width centred label, blue and underlined like a browser link,
+// that keeps the ordinary arrow pointer.
+void TForm2::setUpLinkLabel()
+{
+    Label3 = new QLabel(QStringLiteral("https://velm.example.com/"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(18, 52, 161, 16);
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    QFont linkFont = boxFont();
+    linkFont.setUnderline(true);
+    Label3->setFont(linkFont);
+    Label3->setCursor(Qt::ArrowCursor);
+    setLinkColour(LinkColour);
+    Label3->installEventFilter(this);
+}
+
+void TForm2::showAbout(const QString& versionText)
+{
+    Label1->setText(QStringLiteral("住所録／") + versionText);
+    Label1->adjustSize();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    centreOnParent();
+    show();
+    activateWindow();
+    Button1->setFocus();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label3) {
+        switch (event->type()) {
+        case QEvent::Enter:
+            Label3MouseEnter();
+            break;
+        case QEvent::Leave:
+            Label3MouseLeave();
+            break;
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                Label3->rect().contains(mouse->position().toPoint()))
+                Label3Click();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm2::Button1Click()
+{
+    hide();
+}
+
+// The address is read from the label at the moment of the click, so the caption is the one
+// place that names it.
+void TForm2::Label3Click()
+{
+    platform_.shellOpen(Label3->text());
+}
+
+void TForm2::Label3MouseEnter()
+{
+    setLinkColour(LinkHoverColour);
+}
+
+void TForm2::Label3MouseLeave()
+{
+    setLinkColour(LinkColour);
+}
+
+void TForm2::setLinkColour(const QColor& colour)
+{
+    QPalette palette = Label3->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    Label3->setPalette(palette);
+}
+
+// The box is centred on the main window each time it appears, or on the screen when it has
+// no parent window. Client areas are centred because a window's frame is known only once it
+// has been shown, and both windows carry the same kind of frame.
+void TForm2::centreOnParent()
+{
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect area = owner ? owner->geometry() : screen()->availableGeometry();
+    QRect client(QPoint(), size());
+    client.moveCenter(area.center());
+    setGeometry(client);
+}
+
+} // namespace velm
