@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace velm {
+namespace velm
+{
 
 void ShortString::assign(std::string_view text)
 {

@@ -1,11 +1,12 @@
 #include "text/ShortString.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
-namespace velm {
-namespace {
+namespace velm
+{
+namespace
+{
 
 TEST(ShortString, KeepsTextUpTo255Bytes)
 {

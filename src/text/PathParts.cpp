@@ -1,0 +1,74 @@
+#include "text/PathParts.h"
+
+#include "text/ShiftJis.h"
+
+#include <cstddef>
+
+namespace velm
+{
+namespace
+{
+
+// Where the file name and its extension begin, found in one walk over the characters.
+struct PathSplit {
+    std::size_t nameStart = 0;                           // just after the last separator
+    std::size_t extensionStart = std::string_view::npos; // the last full stop after it
+};
+
+PathSplit SplitPath(std::string_view path, std::string_view separators)
+{
+    PathSplit split;
+    std::size_t i = 0;
+    while (i < path.size()) {
+        const char byte = path[i];
+        if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < path.size()) {
+            i += 2;
+            continue;
+        }
+        if (separators.find(byte) != std::string_view::npos) {
+            split.nameStart = i + 1;
+            split.extensionStart = std::string_view::npos;
+        } else if (byte == '.') {
+            split.extensionStart = i;
+        }
+        ++i;
+    }
+    return split;
+}
+
+} // namespace
+
+std::string DirectoryPart(std::string_view path, std::string_view separators)
+{
+    return std::string(path.substr(0, SplitPath(path, separators).nameStart));
+}
+
+std::string FileNamePart(std::string_view path, std::string_view separators)
+{
+    return std::string(path.substr(SplitPath(path, separators).nameStart));
+}
+
+std::string ChangeExtension(std::string_view path, std::string_view extension,
+                            std::string_view separators)
+{
+    std::string changed(path.substr(0, SplitPath(path, separators).extensionStart));
+    changed += extension;
+    return changed;
+}
+
+std::string DirectoryPart(std::string_view path)
+{
+    return DirectoryPart(path, kPathSeparators);
+}
+
+std::string FileNamePart(std::string_view path)
+{
+    return FileNamePart(path, kPathSeparators);
+}
+
+std::string ChangeExtension(std::string_view path, std::string_view extension)
+{
+    return ChangeExtension(path, extension, kPathSeparators);
+}
+
+} // namespace velm

@@ -1,0 +1,110 @@
+#include "text/ByteSearch.h"
+#include "text/FixedColumn.h"
+#include "text/HexBytes.h"
+#include "text/RightTrim.h"
+
+#include <cstddef>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+
+namespace velm
+{
+namespace
+{
+
+using testing::HexBytes;
+
+struct TrimCase {
+    std::string_view input;
+    std::string_view right;
+    std::string_view both;
+};
+
+TEST(RightTrim, RemovesTrailingBytesUpTo0x20AndTrimAlsoLeadingOnes)
+{
+    using namespace std::string_view_literals;
+    const TrimCase cases[] = {
+        {"", "", ""},
+        {"   ", "", ""},
+        {"abc", "abc", "abc"},
+        {"  abc  ", "  abc", "abc"},
+        {"a b\t\r\n", "a b", "a b"},
+        {"x\x01\x1F\x20"sv, "x", "x"},
+        {"\0x\0"sv, "\0x"sv, "x"},
+        // 0x7F and every byte of a double-byte character stay.
+        {"a\x7F", "a\x7F", "a\x7F"},
+        {"\x82\xa0 ", "\x82\xa0", "\x82\xa0"},                        // あ
+        {"\x81\x40\x81\x40", "\x81\x40\x81\x40", "\x81\x40\x81\x40"}, // full-width spaces
+    };
+    for (const TrimCase& c : cases) {
+        EXPECT_EQ(RightTrim(c.input), c.right)
+            << "input " << HexBytes(c.input) << " gave " << HexBytes(RightTrim(c.input));
+        EXPECT_EQ(Trim(c.input), c.both)
+            << "input " << HexBytes(c.input) << " gave " << HexBytes(Trim(c.input));
+    }
+}
+
+struct ColumnCase {
+    std::string_view text;
+    std::size_t width;
+    std::string_view column;
+};
+
+TEST(FixedColumn, PadsWithSpacesOrCutsAtTheByteWidth)
+{
+    const ColumnCase cases[] = {
+        {"", 0, ""},
+        {"", 3, "   "},
+        {"ab", 4, "ab  "},
+        {"abcd", 4, "abcd"},
+        {"abcdef", 4, "abcd"},
+        {"abc", 0, ""},
+        // The cut falls inside the second character and keeps its lead byte alone.
+        {"\x96\xBC\x91\x4F", 3, "\x96\xBC\x91"}, // 名前
+        {"\x96\xBC", 3, "\x96\xBC "},
+    };
+    for (const ColumnCase& c : cases) {
+        const std::string column = FixedColumn(c.text, c.width);
+        EXPECT_EQ(column, c.column)
+            << HexBytes(c.text) << " width " << c.width << " gave " << HexBytes(column);
+    }
+}
+
+TEST(FixedColumn, AppendKeepsWhatIsAlreadyThere)
+{
+    std::string line = "\x96\xBC\x81\x79"; // 名【
+    AppendFixedColumn(line, "ab", 3);
+    AppendFixedColumn(line, "xyz", 1);
+    EXPECT_EQ(line, "\x96\xBC\x81\x79"
+                    "ab x")
+        << HexBytes(line);
+}
+
+struct FindCase {
+    std::string_view text;
+    std::string_view needle;
+    std::size_t position;
+};
+
+TEST(FindBytes, GivesTheOneBasedPositionOfTheFirstMatchOrZero)
+{
+    const FindCase cases[] = {
+        {"abcabc", "bc", 2},
+        {"abc", "abc", 1},
+        {"abc", "abcd", 0},
+        {"abc", "x", 0},
+        {"", "a", 0},
+        {"abc", "", 0},
+        // 】 is found after a value cut to a lone lead byte 0x81.
+        {"\x81\x81\x7A", "\x81\x7A", 2},
+        // The search is not character-aware: ア is 0x83 0x41, so "A" matches its second byte.
+        {"\x83\x41", "A", 2},
+    };
+    for (const FindCase& c : cases)
+        EXPECT_EQ(FindBytes(c.text, c.needle), c.position)
+            << HexBytes(c.needle) << " in " << HexBytes(c.text);
+}
+
+} // namespace
+} // namespace velm

@@ -1,0 +1,78 @@
+#include "text/PathParts.h"
+
+#include "text/HexBytes.h"
+
+#include <gtest/gtest.h>
+#include <string_view>
+
+namespace velm
+{
+namespace
+{
+
+using testing::HexBytes;
+
+constexpr std::string_view kWindows = "\\:";
+constexpr std::string_view kPosix = "/";
+
+struct PathCase {
+    std::string_view separators;
+    std::string_view path;
+    std::string_view directory;
+    std::string_view fileName;
+    std::string_view withOrb; // the path with its extension changed to ".orb"
+};
+
+const PathCase kPathCases[] = {
+    {kWindows, "C:\\VELM\\addr.txt", "C:\\VELM\\", "addr.txt", "C:\\VELM\\addr.orb"},
+    {kWindows, "C:addr.txt", "C:", "addr.txt", "C:addr.orb"},
+    {kWindows, "addr", "", "addr", "addr.orb"},
+    {kWindows, "", "", "", ".orb"},
+    {kWindows, "C:\\", "C:\\", "", "C:\\.orb"},
+    {kWindows, "a.b\\c", "a.b\\", "c", "a.b\\c.orb"},
+    {kWindows, "a\\b.c.txt", "a\\", "b.c.txt", "a\\b.c.orb"},
+    {kWindows, "a\\.txt", "a\\", ".txt", "a\\.orb"},
+    // 表 (0x95 0x5C) and ソ (0x83 0x5C): their 0x5C is not a separator.
+    {kWindows, "C:\\\x95\\\\a.txt", "C:\\\x95\\\\", "a.txt", "C:\\\x95\\\\a.orb"},
+    {kWindows, "C:\\\x95\\a.txt", "C:\\", "\x95\\a.txt", "C:\\\x95\\a.orb"},
+    {kWindows, "d\\\x83\\", "d\\", "\x83\\", "d\\\x83\\.orb"},
+    // A lone lead byte at the end is a character of its own.
+    {kWindows, "d\\\x95", "d\\", "\x95", "d\\\x95.orb"},
+    {kPosix, "/home/u/addr.txt", "/home/u/", "addr.txt", "/home/u/addr.orb"},
+    {kPosix, "C:\\VELM\\addr.txt", "", "C:\\VELM\\addr.txt", "C:\\VELM\\addr.orb"},
+    {kPosix, "/a.d/file", "/a.d/", "file", "/a.d/file.orb"},
+    {kPosix, "/\x95\\/x.y", "/\x95\\/", "x.y", "/\x95\\/x.orb"},
+};
+
+TEST(PathParts, SplitsCharacterByCharacterWithTheGivenSeparators)
+{
+    for (const PathCase& c : kPathCases) {
+        const std::string directory = DirectoryPart(c.path, c.separators);
+        const std::string fileName = FileNamePart(c.path, c.separators);
+        const std::string changed = ChangeExtension(c.path, ".orb", c.separators);
+        EXPECT_EQ(directory, c.directory) << HexBytes(c.path) << " gave " << HexBytes(directory);
+        EXPECT_EQ(fileName, c.fileName) << HexBytes(c.path) << " gave " << HexBytes(fileName);
+        EXPECT_EQ(changed, c.withOrb) << HexBytes(c.path) << " gave " << HexBytes(changed);
+    }
+}
+
+TEST(PathParts, ThePlatformFormsUseThePlatformSeparators)
+{
+    for (const PathCase& c : kPathCases) {
+        if (c.separators != kPathSeparators)
+            continue;
+        EXPECT_EQ(DirectoryPart(c.path), c.directory) << HexBytes(c.path);
+        EXPECT_EQ(FileNamePart(c.path), c.fileName) << HexBytes(c.path);
+        EXPECT_EQ(ChangeExtension(c.path, ".orb"), c.withOrb) << HexBytes(c.path);
+    }
+}
+
+TEST(PathParts, ChangeExtensionToTxtAndBack)
+{
+    EXPECT_EQ(ChangeExtension("C:\\d\\x.orb", ".txt", kWindows), "C:\\d\\x.txt");
+    EXPECT_EQ(ChangeExtension("/d/x", "", kPosix), "/d/x");
+    EXPECT_EQ(ChangeExtension("/d/x.orb", "", kPosix), "/d/x");
+}
+
+} // namespace
+} // namespace velm
