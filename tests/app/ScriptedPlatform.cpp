@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-namespace velm {
+namespace velm
+{
 
 void ScriptedPlatform::notice(const QString& text)
 {
     notices.push_back(text);
 }
 
-Platform::Answer ScriptedPlatform::ask(const QString& text, const QString& caption,
-                                       Buttons buttons)
+Platform::Answer ScriptedPlatform::ask(const QString& text, const QString& caption, Buttons buttons)
 {
     questions.push_back({text, caption, buttons});
     if (answers.empty()) {

@@ -4,18 +4,19 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <optional>
 #include <vector>
 
-namespace velm {
+namespace velm
+{
 
 // The test double of the platform layer: answers questions and file dialogs from scripts
 // queued by the test and records everything the windows asked of the desktop. A question
 // or dialog that the test did not script fails the test instead of blocking.
-class ScriptedPlatform final : public Platform {
-public:
+class ScriptedPlatform final : public Platform
+{
+  public:
     struct Question {
         QString text;
         QString caption;

@@ -1,0 +1,132 @@
+#include "app/QtPlatform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace velm
+{
+
+namespace
+{
+
+const QString kTitle = QStringLiteral("VELM");
+
+QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
+{
+    switch (buttons) {
+    case Platform::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Platform::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Platform::Buttons::YesNoCancel:
+        break;
+    }
+    return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+}
+
+Platform::Answer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Platform::Answer::Yes;
+    case QMessageBox::No:
+        return Platform::Answer::No;
+    case QMessageBox::Ok:
+        return Platform::Answer::Ok;
+    default:
+        return Platform::Answer::Cancel;
+    }
+}
+
+} // namespace
+
+QStringList NameFiltersFromPipeList(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList nameFilters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& display = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of an entry.
+        if (display.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            nameFilters << display;
+        else
+            nameFilters << display + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return nameFilters;
+}
+
+void QtPlatform::notice(const QString& text)
+{
+    // No parent: the notice is centred on the screen.
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok);
+    box.exec();
+}
+
+Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Buttons buttons)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, standardButtons(buttons), m_dialogParent);
+    return answerOf(box.exec());
+}
+
+void QtPlatform::showError(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, m_dialogParent);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialogSetup& setup)
+{
+    QFileDialog fileDialog(m_dialogParent, setup.title);
+    fileDialog.setOption(QFileDialog::DontUseNativeDialog);
+    fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
+    fileDialog.setFileMode(QFileDialog::AnyFile);
+    fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
+                                                    : QFileDialog::AcceptOpen);
+    fileDialog.setDefaultSuffix(setup.defaultExtension);
+    const QStringList nameFilters = NameFiltersFromPipeList(setup.filter);
+    fileDialog.setNameFilters(nameFilters);
+    QString& chosenFilter = m_chosenFilter[static_cast<std::size_t>(dialog)];
+    if (nameFilters.contains(chosenFilter))
+        fileDialog.selectNameFilter(chosenFilter);
+
+    // A preset without a folder starts in the current folder.
+    const QFileInfo preset(setup.fileName);
+    const bool hasFolder = preset.path() != QStringLiteral(".");
+    fileDialog.setDirectory(hasFolder ? preset.absolutePath() : QDir::currentPath());
+    fileDialog.selectFile(preset.fileName());
+
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    chosenFilter = fileDialog.selectedNameFilter();
+    return QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
+}
+
+void QtPlatform::startProcess(const QString& program, const QStringList& arguments)
+{
+    QProcess::startDetached(program, arguments);
+}
+
+void QtPlatform::openInTextViewer(const QString& file)
+{
+    const QString notepad = QStandardPaths::findExecutable(QStringLiteral("Notepad.exe"));
+    if (!notepad.isEmpty())
+        QProcess::startDetached(notepad, {file});
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void QtPlatform::shellOpen(const QString& target)
+{
+    const QUrl url =
+        QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace velm

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QString>
+#include <array>
+
+class QWidget;
+
+namespace velm
+{
+
+// The platform layer on Qt Widgets: message boxes, file dialogs, process start and the
+// desktop's default applications.
+class QtPlatform final : public Platform
+{
+  public:
+    QtPlatform() = default;
+
+    // The window that file dialogs and questions belong to.
+    void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+
+    void notice(const QString& text) override;
+    Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
+    void showError(const QString& message) override;
+    std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    void startProcess(const QString& program, const QStringList& arguments) override;
+    void openInTextViewer(const QString& file) override;
+    void shellOpen(const QString& target) override;
+
+  private:
+    QWidget* m_dialogParent = nullptr;
+    // The filter entry chosen last in each dialog, by its display text.
+    std::array<QString, 2> m_chosenFilter{};
+};
+
+// Turns a filter of alternating display texts and patterns separated by "|" into Qt's
+// name filters, one per entry.
+QStringList NameFiltersFromPipeList(const QString& filter);
+
+} // namespace velm

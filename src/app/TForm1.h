@@ -1,0 +1,185 @@
+#pragma once
+
+#include "app/Platform.h"
+#include "app/UpDown.h"
+#include "store/CardStore.h"
+#include "store/FileIo.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace velm
+{
+
+class ShiftJisLineEdit;
+class TForm2;
+
+// The main window: the card editor. It shows one card of the card store at a time in
+// eleven labelled edit boxes and carries the menu bar from which every command starts.
+// It owns the process's one card store. Each command is a method named after its
+// component and event; a command that fails shows the error dialog and stops.
+class TForm1 final : public QMainWindow
+{
+    Q_OBJECT
+
+  public:
+    // `exeDir` is the folder of the running program, ending with its separator.
+    TForm1(Platform& platform, std::string exeDir, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    CardStore& store() { return m_store; }
+    const CardStore& store() const { return m_store; }
+
+    // Start-up and the two operations between the window and the store.
+    void FormCreate();
+    void FormShow();
+    bool ikkenbun();
+    bool ikkentoroku();
+    void EditHenko();
+
+    // Navigation.
+    bool UpDown1ChangingEx(UpDown::Direction direction);
+    void UpDown1Click(UpDown::Button button);
+    // Returns true when the key is swallowed.
+    bool DNoKeyPress(QKeyEvent* event);
+    void Button3Click();
+    void FormKeyDown(QKeyEvent* event);
+    void Label5Click();
+    void Label5MouseEnter();
+    void Label5MouseLeave();
+
+    // Insertion and deletion.
+    void Button1Click();
+    void Button2Click();
+
+    // The address-book file.
+    bool Loaddatafile();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void PrintAddrClick();
+    // Returns whether the window may close.
+    bool FormCloseQuery();
+
+    // The sheets.
+    void MtetyoClick();
+    void MitiranClick();
+    void PtetyoClick();
+    void PitiranClick();
+
+    // The interchange file.
+    void Or1Click();
+    void Ow1Click();
+    bool ORBIread();
+    bool ORBIwrite();
+
+    // Help.
+    void About1Click();
+    void M1Click();
+    void ZanterClick();
+
+    // The components, under their designer names.
+    QLabel* Label3 = nullptr;
+    QLineEdit* DNo = nullptr;
+    UpDown* UpDown1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label2 = nullptr;
+    ShiftJisLineEdit* Name1 = nullptr;
+    ShiftJisLineEdit* Name2 = nullptr;
+    ShiftJisLineEdit* Yomi = nullptr;
+    ShiftJisLineEdit* Mark = nullptr;
+    ShiftJisLineEdit* Jusyo1 = nullptr;
+    ShiftJisLineEdit* Jusyo2 = nullptr;
+    ShiftJisLineEdit* PostNo = nullptr;
+    ShiftJisLineEdit* Tel = nullptr;
+    ShiftJisLineEdit* biko1 = nullptr;
+    ShiftJisLineEdit* biko2 = nullptr;
+    ShiftJisLineEdit* biko3 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    QMenu* File1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
+    QAction* PrintAddr = nullptr;
+    QMenu* MP1 = nullptr;
+    QAction* Mtetyo = nullptr;
+    QAction* Mitiran = nullptr;
+    QAction* Ptetyo = nullptr;
+    QAction* Pitiran = nullptr;
+    QMenu* Orbi1 = nullptr;
+    QAction* Or1 = nullptr;
+    QAction* Ow1 = nullptr;
+    QAction* mame = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* M1 = nullptr;
+    QAction* Zanter = nullptr;
+
+    TForm2* Form2 = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createComponents();
+    void createCardBoxes();
+    void createMenus();
+    void connectHandlers();
+
+    void adjustSelectionOnFocus(QObject* watched);
+
+    // The eleven card boxes in record order.
+    std::array<ShiftJisLineEdit*, CardRecord::kFieldCount> cardBoxes() const;
+
+    // The card number in DNo, when it is a whole number of a slot 1..999; otherwise the
+    // error dialog is shown and nothing is returned.
+    std::optional<int> currentCardNumber();
+
+    // Puts a typed but unconfirmed card number back to the card on screen (the up-down
+    // position) and hides the ≫ button, so that every command other than the jump acts on
+    // the card the user sees.
+    void settleCardNumber();
+
+    // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
+    void followCardCount();
+
+    // Writes the store to AddressBookPath after committing an edited card; shows the error
+    // dialog and returns false when either fails. Both flags are cleared on success.
+    bool saveAddressBook();
+
+    // Takes `cards` as the new store content after a load or an import: slots above them
+    // blanked, the maximum following the count, DNo brought down to the new-card slot when
+    // it stood beyond it, and the card in DNo shown.
+    void takeLoadedCards(const std::vector<CardRecord>& cards);
+
+    // "VELM - " and the folder in the caption, "FILE : " and the file name in the label.
+    void showFileInCaption(const std::string& path);
+
+    // Shows a file failure in the error dialog.
+    void showFileError(const FileFailure& failure);
+
+    Platform& m_platform;
+    CardStore m_store;
+};
+
+} // namespace velm

@@ -1,0 +1,17 @@
+#include "app/QtPlatform.h"
+#include "app/TForm1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    velm::QtPlatform platform;
+    const QString exeDir = QApplication::applicationDirPath() + '/';
+    auto form1 = std::make_unique<velm::TForm1>(platform, QFile::encodeName(exeDir).toStdString());
+    platform.setDialogParent(form1.get());
+    form1->show();
+    return application.exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+#include "app/TForm1.h"
+#include "store/CardRecord.h"
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velm
+{
+
+// A card with the given Name1, Tel and Jusyo1, other fields empty.
+CardRecord MakeCard(std::string_view name1, std::string_view tel = {},
+                    std::string_view jusyo1 = {});
+
+// The bytes of an address-book file holding `cards`.
+std::string AddressBookBytes(const std::vector<CardRecord>& cards);
+
+// A program folder of its own for each test, and the main window started in it.
+class FormFixture
+{
+  public:
+    FormFixture();
+
+    // The program folder, ending with "/".
+    std::string exeDir() const;
+    std::string pathInExeDir(std::string_view name) const;
+
+    void writeFile(std::string_view name, std::string_view bytes) const;
+    std::string readFile(std::string_view name) const;
+
+    // Starts the window; files put in the folder before are seen by its start-up.
+    TForm1& start();
+
+    ScriptedPlatform platform;
+    QTemporaryDir folder;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace velm

@@ -1,0 +1,252 @@
+#include "FormFixture.h"
+#include "app/ShiftJisLineEdit.h"
+#include "store/CardStore.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace velm
+{
+namespace
+{
+
+const std::string kName = "\x8e\x52\x93\x63";      // 山田
+const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
+
+TEST(FormStartUp, WithoutAnAddressBookShowsAnEmptyStore)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM"));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : "));
+    EXPECT_EQ(form.DNo->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("0"));
+    EXPECT_EQ(form.UpDown1->maximum(), 1);
+    EXPECT_EQ(form.UpDown1->position(), 1);
+    EXPECT_TRUE(form.Name1->text().isEmpty());
+    EXPECT_EQ(form.store().CardCount, 0);
+    EXPECT_FALSE(form.store().CardEdited);
+    EXPECT_FALSE(form.store().StoreModified);
+    EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
+    EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
+    EXPECT_TRUE(fixture.platform.notices.empty());
+    EXPECT_TRUE(fixture.platform.errors.empty());
+}
+
+TEST(FormStartUp, MenusStartAsDesignedAndToolsEnableTheirItems)
+{
+    FormFixture without;
+    TForm1& plain = without.start();
+    EXPECT_FALSE(plain.Ptetyo->isEnabled());
+    EXPECT_FALSE(plain.Pitiran->isEnabled());
+    EXPECT_FALSE(plain.Zanter->isEnabled());
+    EXPECT_TRUE(plain.PrintAddr->isEnabled());
+    EXPECT_TRUE(plain.mame->isCheckable());
+    EXPECT_TRUE(plain.mame->isChecked());
+    const QStringList menus{QStringLiteral("住所録(&F)"), QStringLiteral("作成(&M)"),
+                            QStringLiteral("ＯＲＢＩ(&O)"), QStringLiteral("ヘルプ(&H)")};
+    QStringList shown;
+    for (QAction* action : plain.menuBar()->actions())
+        shown << action->text();
+    EXPECT_EQ(shown, menus);
+
+    FormFixture with;
+    with.writeFile("Blent.exe", "");
+    with.writeFile("Zanter.exe", "");
+    TForm1& tooled = with.start();
+    EXPECT_TRUE(tooled.Ptetyo->isEnabled());
+    EXPECT_TRUE(tooled.Pitiran->isEnabled());
+    EXPECT_TRUE(tooled.Zanter->isEnabled());
+}
+
+TEST(FormStartUp, LoadsTheAddressBookBesideTheProgramAndShowsCardOne)
+{
+    FormFixture fixture;
+    fixture.writeFile("addr.txt",
+                      AddressBookBytes({MakeCard(kName, "03-1234"), MakeCard(kOtherName)}));
+    TForm1& form = fixture.start();
+
+    EXPECT_EQ(form.store().CardCount, 2);
+    EXPECT_EQ(form.Name1->bytes(), kName);
+    EXPECT_EQ(form.Tel->text(), QStringLiteral("03-1234"));
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("2"));
+    EXPECT_EQ(form.UpDown1->maximum(), 3);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM - ") + fixture.folder.path() + "/");
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : addr.txt"));
+    EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
+    EXPECT_FALSE(form.store().CardEdited);
+    EXPECT_FALSE(form.store().StoreModified);
+}
+
+std::string Repeated(const std::string& bytes, int times)
+{
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += bytes;
+    return result;
+}
+
+TEST(FormStartUp, RefusedAddressBooksLoadNothingAndSayWhy)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        QString notice;
+    };
+    const QString noCards = QStringLiteral("住所録カードがありません");
+    const std::vector<Case> cases{
+        {"empty file", "", noCards},
+        {"separator first", std::string(78, '*') + "\r\n" + AddressBookBytes({MakeCard("x")}),
+         noCards},
+        {"blank first line", "\r\n" + AddressBookBytes({MakeCard("x")}), noCards},
+        {"1000 cards", Repeated(AddressBookBytes({MakeCard("x")}), 1000),
+         QStringLiteral("カードが999件を超えているため読み込めません")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture fixture;
+        fixture.writeFile("addr.txt", c.bytes);
+        TForm1& form = fixture.start();
+        ASSERT_EQ(fixture.platform.notices.size(), 1u);
+        EXPECT_EQ(fixture.platform.notices.front(), c.notice);
+        EXPECT_EQ(form.store().CardCount, 0);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM"));
+        EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : "));
+        EXPECT_EQ(form.UpDown1->maximum(), 1);
+    }
+}
+
+TEST(FormEditing, TypingMarksTheCardEditedAndTheNumberBoxDoesNot)
+{
+    FormFixture fixture;
+    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard(kName)}));
+    TForm1& form = fixture.start();
+    form.show();
+
+    QTest::keyClicks(form.DNo, "1");
+    EXPECT_FALSE(form.store().CardEdited);
+    form.Tel->setFocus();
+    QTest::keyClicks(form.Tel, "9");
+    EXPECT_TRUE(form.store().CardEdited);
+    QTest::keyClick(form.Tel, Qt::Key_Backspace);
+    EXPECT_TRUE(form.store().CardEdited) << "typing the earlier text back keeps the mark";
+}
+
+TEST(FormEditing, SaveCommitsTheShownCardAndRewritesTheFile)
+{
+    FormFixture fixture;
+    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard(kName), MakeCard(kOtherName)}));
+    TForm1& form = fixture.start();
+
+    form.Tel->setText(QStringLiteral("0120-000  "));
+    form.Save1Click();
+
+    EXPECT_EQ(fixture.readFile("addr.txt"),
+              AddressBookBytes({MakeCard(kName, "0120-000"), MakeCard(kOtherName)}));
+    EXPECT_EQ(form.store().card(1).Tel.view(), "0120-000");
+    EXPECT_FALSE(form.store().CardEdited);
+    EXPECT_FALSE(form.store().StoreModified);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM - ") + fixture.folder.path() + "/");
+}
+
+TEST(FormEditing, SaveWithoutAFileCreatesItAndLeavesTheCaption)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+
+    form.Name1->setText(QStringLiteral("新人"));
+    form.Save1Click();
+
+    EXPECT_EQ(form.store().CardCount, 1);
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("0")) << "the total changes at the next show";
+    EXPECT_EQ(fixture.readFile("addr.txt"), AddressBookBytes({MakeCard("\x90\x56\x90\x6c")}));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM"));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : "));
+}
+
+TEST(FormEditing, UntouchedBoxesGiveBackTheirBytesExactly)
+{
+    // A value cut inside a double-byte character and a byte code page 932 leaves undefined
+    // must survive a save of the card they are on when only another box was edited.
+    CardRecord odd = MakeCard(kName);
+    odd.Jusyo1.assign("\x93\x8c\x8b\x9e\x93"); // 東京 and a lone lead byte
+    odd.biko1.assign("A\xa0Z");
+    FormFixture fixture;
+    fixture.writeFile("addr.txt", AddressBookBytes({odd}));
+    const std::string before = fixture.readFile("addr.txt");
+    TForm1& form = fixture.start();
+
+    form.Tel->setText(QStringLiteral("1"));
+    form.Tel->setText(QString());
+    form.Save1Click();
+
+    EXPECT_EQ(fixture.readFile("addr.txt"), before);
+    EXPECT_EQ(form.store().card(1).Jusyo1.view(), odd.Jusyo1.view());
+}
+
+TEST(FormEditing, ACardNumberOutsideTheStoreIsRefusedWithTheErrorDialog)
+{
+    FormFixture fixture;
+    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard(kName)}));
+    TForm1& form = fixture.start();
+
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("abc"), QStringLiteral("'abc' is not a valid integer value")},
+        {QStringLiteral("1 "), QStringLiteral("'1 ' is not a valid integer value")},
+        {QStringLiteral("0"), QStringLiteral("'0' is not a valid card number")},
+        {QStringLiteral("1000"), QStringLiteral("'1000' is not a valid card number")},
+    };
+    for (const auto& [text, message] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        fixture.platform.errors.clear();
+        form.DNo->setText(text);
+        form.Name1->setText(QStringLiteral("X"));
+        EXPECT_FALSE(form.ikkentoroku());
+        EXPECT_FALSE(form.ikkenbun());
+        ASSERT_EQ(fixture.platform.errors.size(), 2u);
+        EXPECT_EQ(fixture.platform.errors.front(), message);
+        EXPECT_EQ(form.store().card(1).Name1.view(), kName);
+        EXPECT_FALSE(form.store().StoreModified);
+    }
+}
+
+TEST(FormEditing, AFailedSaveShowsTheErrorAndKeepsTheFlags)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    form.store().AddressBookPath = fixture.pathInExeDir("missing/addr.txt");
+
+    form.Name1->setText(QStringLiteral("A"));
+    form.Save1Click();
+
+    ASSERT_EQ(fixture.platform.errors.size(), 1u);
+    EXPECT_EQ(fixture.platform.errors.front(), QStringLiteral("File not found"));
+    EXPECT_TRUE(form.store().StoreModified);
+}
+
+TEST(FormLayout, ClientAreaAndComponentsStandWhereDrawn)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    EXPECT_EQ(form.centralWidget()->size(), QSize(582, 146));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window is not resizable";
+    EXPECT_EQ(form.DNo->geometry(), QRect(48, 12, 33, 20));
+    EXPECT_EQ(form.UpDown1->geometry(), QRect(81, 12, 32, 20));
+    EXPECT_EQ(form.Name1->geometry(), QRect(48, 40, 137, 20));
+    EXPECT_EQ(form.Mark->geometry(), QRect(544, 40, 25, 20));
+    EXPECT_EQ(form.biko3->geometry(), QRect(296, 112, 273, 20));
+    EXPECT_EQ(form.Panel1->geometry(), QRect(424, 6, 145, 30));
+    EXPECT_EQ(form.Button2->geometry(), QRect(96, 5, 41, 20));
+    EXPECT_FALSE(form.Button3->isVisible());
+    EXPECT_EQ(form.Name1->font().family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(form.Name1->font().pixelSize(), 13);
+}
+
+} // namespace
+} // namespace velm
