@@ -3,6 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
+#include "sheets/PrintTool.h"
 #include "store/AddressBookFile.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
@@ -424,15 +425,31 @@ void TForm1::showFileError(const FileFailure& failure)
     m_platform.showError(QString::fromStdString(failure.Message()));
 }
 
+bool TForm1::writeFileOrReport(const std::string& path, std::string_view bytes)
+{
+    if (auto failure = WriteFileAtomically(path, bytes)) {
+        showFileError(*failure);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::handToPrintTool(const std::string& file)
+{
+    const std::string tool = PrintToolPath(m_store.ExeDir);
+    if (FileExists(tool))
+        m_platform.startProcess(QFile::decodeName(tool.c_str()), {QFile::decodeName(file.c_str())});
+    else
+        m_platform.openInTextViewer(QFile::decodeName(file.c_str()));
+}
+
 bool TForm1::saveAddressBook()
 {
     settleCardNumber();
     if (m_store.CardEdited && !ikkentoroku())
         return false;
-    if (auto failure = WriteFileAtomically(m_store.AddressBookPath, FormatAddressBook(m_store))) {
-        showFileError(*failure);
+    if (!writeFileOrReport(m_store.AddressBookPath, FormatAddressBook(m_store)))
         return false;
-    }
     m_store.StoreModified = false;
     m_store.CardEdited = false;
     return true;

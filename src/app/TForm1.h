@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -177,6 +178,24 @@ class TForm1 final : public QMainWindow
 
     // Shows a file failure in the error dialog.
     void showFileError(const FileFailure& failure);
+
+    // Writes a whole file through the atomic writer; on failure shows the error dialog and
+    // returns false, leaving any old file as it was.
+    bool writeFileOrReport(const std::string& path, std::string_view bytes);
+
+    // Hands a file to the print tool beside the program when it is there now, or else to
+    // the text viewer. Nothing waits for it and a failed start is not reported.
+    void handToPrintTool(const std::string& file);
+
+    // Private helpers of the navigation commands (TForm1Navigation.cpp).
+
+    // Private helpers of the file commands (TForm1FileCommands.cpp).
+
+    // Private helpers of the sheet commands (TForm1Sheets.cpp).
+
+    // Private helpers of the interchange commands (TForm1Interchange.cpp).
+
+    // Private helpers of the help commands (TForm1Help.cpp).
 
     Platform& m_platform;
     CardStore m_store;
