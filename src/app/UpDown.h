@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+namespace velm
+{
+
+// A horizontal up-down control: two arrows side by side, 32 x 20 pixels in all. The left
+// arrow steps the position down ("previous"), the right arrow steps it up ("next").
+//
+// Minimum, maximum and position are signed 16-bit values; the control starts at minimum 0,
+// maximum 1, position 1. The position never leaves minimum..maximum and never wraps around.
+// Before every change, whether by an arrow or by setPosition, the change check (when one is
+// set) is asked with the new value and the direction, and may refuse. The check may change
+// the range while it runs; the range is always read again after it returns.
+//
+// The arrows step once when pressed and keep stepping while held. Clicking them does not
+// take the keyboard focus; the control itself takes it by Tab. While focused, Left and Right
+// without Ctrl, Alt or Meta act as presses of the left and right arrow; with one of those
+// modifiers the keys are left to the window, which handles Ctrl+Left/Right itself.
+//
+// The arrow buttons are named "previousArrow" and "nextArrow".
+class UpDown : public QWidget
+{
+    Q_OBJECT
+
+  public:
+    enum class Direction { None, Up, Down };
+    Q_ENUM(Direction)
+    enum class Button { Next, Previous };
+    Q_ENUM(Button)
+
+    // Returns whether the change to newValue may happen.
+    using ChangeCheck = std::function<bool(qint16 newValue, Direction direction)>;
+
+    explicit UpDown(QWidget* parent = nullptr);
+
+    void setChangeCheck(ChangeCheck check);
+
+    qint16 minimum() const { return minimum_; }
+    qint16 maximum() const { return maximum_; }
+    qint16 position() const { return position_; }
+
+    // Values outside the signed 16-bit range are clamped to it. A minimum above the maximum
+    // raises the maximum to it, a maximum below the minimum lowers the minimum to it. A
+    // position left outside the new range is pulled to its nearest end without asking the
+    // change check and without a click: the range setters never report a move.
+    void setMinimum(int value);
+    void setMaximum(int value);
+
+    // Asks the change check for the value (clamped to 16 bits); the direction is None when
+    // the value equals the position, or lies beyond the range on the side it moves towards.
+    // When allowed, the position becomes the value clamped to the range as it stands after
+    // the check. Emits no click.
+    void setPosition(int value);
+
+    // What a press on one arrow does: asks the change check for position + 1 (Next) or
+    // position - 1 (Previous). When the check refuses, or the new value lies outside the
+    // range as it stands after the check, nothing moves and no click is emitted; otherwise
+    // the position moves and clicked(button) is emitted. Beyond the 16-bit range nothing is
+    // asked and nothing moves.
+    void pressArrow(Button button);
+
+  signals:
+    // Emitted after an arrow press, by mouse or key, that moved the position.
+    void clicked(velm::UpDown::Button button);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    QToolButton* makeArrow(Button button);
+    Direction directionTowards(int value) const;
+    bool changeAllowed(qint16 value, Direction direction) const;
+    void keepPositionInRange();
+    void releaseArrows();
+
+    qint16 minimum_ = 0;
+    qint16 maximum_ = 1;
+    qint16 position_ = 1;
+    ChangeCheck check_;
+    QToolButton* previous_ = nullptr;
+    QToolButton* next_ = nullptr;
+};
+
+} // namespace velm
