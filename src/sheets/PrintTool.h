@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // The print tool lives beside the executable under this name on every platform.
 inline constexpr std::string_view kPrintToolName = "Blent.exe";

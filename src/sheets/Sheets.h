@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 class CardStore;
 
