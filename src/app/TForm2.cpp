@@ -1,5 +1,6 @@
 #include "app/TForm2.h"
 
+#include "app/AppFonts.h"
 #include "app/Platform.h"
 
 #include <QEvent>
@@ -19,14 +20,6 @@ namespace
 const QColor LinkColour(0, 0, 255);
 const QColor LinkHoverColour(255, 0, 255);
 
-// IPAPGothic stands in for the proportional Gothic face the box is laid out for.
-QFont boxFont()
-{
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    return font;
-}
-
 QLabel* addLabel(QWidget* parent, const QString& text, const QPoint& position)
 {
     auto* label = new QLabel(text, parent);
@@ -42,7 +35,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("VELM"));
     setModal(false);
-    setFont(boxFont());
+    setFont(AppFonts::proportional(12));
     setFixedSize(ClientWidth, ClientHeight);
 
     Label1 = addLabel(this, QStringLiteral("住所録／VELM v0.00"), QPoint(24, 12));
@@ -67,7 +60,7 @@ void TForm2::setUpLinkLabel()
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(18, 52, 161, 16);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QFont linkFont = boxFont();
+    QFont linkFont = AppFonts::proportional(12);
     linkFont.setUnderline(true);
     Label3->setFont(linkFont);
     Label3->setCursor(Qt::ArrowCursor);

@@ -1,0 +1,334 @@
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iomanip>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The manual that the build puts beside the program: valid UTF-8 HTML that opens in any
+// browser without scripts or other files, and documents every menu and message.
+
+namespace
+{
+
+std::string hexDump(std::string_view bytes)
+{
+    std::ostringstream out;
+    for (unsigned char byte : bytes)
+        out << std::hex << std::setw(2) << std::setfill('0') << int(byte) << ' ';
+    return out.str();
+}
+
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return lower;
+}
+
+bool isVoidElement(const std::string& name)
+{
+    static const std::set<std::string> voidElements = {"area",  "base",   "br",    "col",  "embed",
+                                                       "hr",    "img",    "input", "link", "meta",
+                                                       "param", "source", "track", "wbr"};
+    return voidElements.count(name) != 0;
+}
+
+bool isNameChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-';
+}
+
+// Checks that every element other than a void element is closed by its own end tag, in
+// nesting order. Comments, the doctype and the contents of <style> and <script> are
+// skipped. Returns a description of the first problem, or nothing when the tags balance.
+std::optional<std::string> findTagImbalance(std::string_view html)
+{
+    std::vector<std::string> open;
+    std::size_t at = 0;
+    while ((at = html.find('<', at)) != std::string_view::npos) {
+        if (html.substr(at, 4) == "<!--") {
+            const std::size_t end = html.find("-->", at + 4);
+            if (end == std::string_view::npos)
+                return "unterminated comment at byte " + std::to_string(at);
+            at = end + 3;
+            continue;
+        }
+        const bool closing = html.substr(at, 2) == "</";
+        const bool declaration = html.substr(at, 2) == "<!";
+        std::size_t nameStart = at + (closing || declaration ? 2 : 1);
+        std::size_t nameEnd = nameStart;
+        while (nameEnd < html.size() && isNameChar(html[nameEnd]))
+            ++nameEnd;
+        const std::string name = lowerCase(html.substr(nameStart, nameEnd - nameStart));
+        if (name.empty() && !declaration)
+            return "a '<' that starts no tag at byte " + std::to_string(at);
+
+        char quote = 0;
+        std::size_t end = nameEnd;
+        for (; end < html.size(); ++end) {
+            if (quote != 0) {
+                if (html[end] == quote)
+                    quote = 0;
+            } else if (html[end] == '"' || html[end] == '\'') {
+                quote = html[end];
+            } else if (html[end] == '>') {
+                break;
+            }
+        }
+        if (end == html.size())
+            return "unterminated tag <" + name + " at byte " + std::to_string(at);
+        const bool selfClosed = html[end - 1] == '/';
+        at = end + 1;
+        if (declaration)
+            continue;
+
+        if (closing) {
+            if (isVoidElement(name))
+                return "end tag of the void element <" + name + ">";
+            if (open.empty() || open.back() != name)
+                return "</" + name + "> closes " +
+                       (open.empty() ? "nothing" : "<" + open.back() + ">");
+            open.pop_back();
+            continue;
+        }
+        if (isVoidElement(name) || selfClosed)
+            continue;
+        if (name == "style" || name == "script") {
+            const std::size_t rawEnd = lowerCase(html).find("</" + name, at);
+            if (rawEnd == std::string_view::npos)
+                return "unclosed <" + name + ">";
+            at = rawEnd;
+        }
+        open.push_back(name);
+    }
+    if (!open.empty())
+        return "unclosed <" + open.back() + ">";
+    return std::nullopt;
+}
+
+// The byte offset of the first byte that breaks UTF-8, or nothing for valid UTF-8.
+std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return i;
+        for (int k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> headings(const std::string& html)
+{
+    static const std::regex heading(R"(<h([1-3])[^>]*>([\s\S]*?)</h\1>)");
+    std::vector<std::string> texts;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), heading);
+         it != std::sregex_iterator(); ++it)
+        texts.push_back((*it)[2].str());
+    return texts;
+}
+
+std::vector<std::string> attributeValues(const std::string& html, const std::string& attribute)
+{
+    const std::regex pattern("\\s" + attribute + "\\s*=\\s*\"([^\"]*)\"", std::regex::icase);
+    std::vector<std::string> values;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern);
+         it != std::sregex_iterator(); ++it)
+        values.push_back((*it)[1].str());
+    return values;
+}
+
+TEST(TagBalance, AcceptsWellFormedMarkup)
+{
+    const std::vector<std::string_view> accepted = {
+        "<p>text</p>",
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>",
+        "<p>a<br>b<br/>c</p>",
+        "<!-- <p> inside a comment --><div></div>",
+        "<a href=\"x>y\" title='<b>'>link</a>",
+        "<style>p > a { color: red; } a:not(<b>)</style>",
+        "<UL><li>one</LI></ul>",
+        "",
+    };
+    for (std::string_view html : accepted) {
+        const auto problem = findTagImbalance(html);
+        EXPECT_FALSE(problem.has_value()) << html << "\n" << problem.value_or("");
+    }
+}
+
+TEST(TagBalance, RejectsBrokenMarkup)
+{
+    struct Case {
+        std::string_view html;
+        std::string_view problem;
+    };
+    const std::vector<Case> rejected = {
+        {"<p>text", "unclosed <p>"},
+        {"<p><b>text</p></b>", "</p> closes <b>"},
+        {"</div>", "</div> closes nothing"},
+        {"<p>a</br></p>", "end tag of the void element <br>"},
+        {"<p title=\"a>b</p>", "unterminated tag <p"},
+        {"<!-- forever", "unterminated comment"},
+        {"<style>p { }", "unclosed <style>"},
+        {"<p>1 < 2</p>", "a '<' that starts no tag"},
+    };
+    for (const Case& c : rejected) {
+        const auto problem = findTagImbalance(c.html);
+        ASSERT_TRUE(problem.has_value()) << c.html;
+        EXPECT_NE(problem->find(c.problem), std::string::npos)
+            << c.html << "\nreported: " << *problem << "\nexpected: " << c.problem;
+    }
+}
+
+TEST(Utf8Check, FindsTheFirstBadByte)
+{
+    struct Case {
+        std::string_view text;
+        std::optional<std::size_t> bad;
+    };
+    const std::vector<Case> cases = {
+        {"plain", std::nullopt},
+        {"\xE4\xBD\x8F\xE6\x89\x80", std::nullopt}, // 住所
+        {"\xF0\x9F\x93\xAE", std::nullopt},         // a four-byte character
+        {"ab\x8F\x5A", 2},                          // 住 in Shift-JIS
+        {"a\xE4\xBD", 1},                           // cut short
+        {"\xE4"
+         "a"
+         "\x8F",
+         0}, // lead byte without continuation
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(firstInvalidUtf8(c.text), c.bad) << hexDump(c.text);
+}
+
+class Manual : public ::testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        std::ifstream file(VELM_MANUAL_PATH, std::ios::binary);
+        found = file.good();
+        html.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(found) << "no manual at " << VELM_MANUAL_PATH;
+        ASSERT_FALSE(html.empty());
+    }
+
+    static bool hasHeadingContaining(const std::string& text)
+    {
+        const auto all = headings(html);
+        return std::any_of(all.begin(), all.end(), [&](const std::string& heading) {
+            return heading.find(text) != std::string::npos;
+        });
+    }
+
+    static inline bool found = false;
+    static inline std::string html;
+};
+
+TEST_F(Manual, IsHtml5DeclaredAsJapaneseUtf8)
+{
+    EXPECT_EQ(lowerCase(html.substr(0, 15)), "<!doctype html>") << hexDump(html.substr(0, 15));
+    EXPECT_NE(lowerCase(html).find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(html.find("<html lang=\"ja\">"), std::string::npos);
+    const auto bad = firstInvalidUtf8(html);
+    EXPECT_FALSE(bad.has_value()) << "invalid UTF-8 at byte " << *bad << ": "
+                                  << hexDump(std::string_view(html).substr(*bad, 8));
+}
+
+TEST_F(Manual, TagsBalance)
+{
+    const auto problem = findTagImbalance(html);
+    EXPECT_FALSE(problem.has_value()) << *problem;
+}
+
+TEST_F(Manual, NeedsNoScriptsAndNoOtherFiles)
+{
+    const std::string lower = lowerCase(html);
+    EXPECT_EQ(lower.find("<script"), std::string::npos);
+    EXPECT_EQ(lower.find("<link"), std::string::npos);
+    EXPECT_EQ(lower.find("<iframe"), std::string::npos);
+    EXPECT_EQ(lower.find("url("), std::string::npos);
+    EXPECT_TRUE(attributeValues(html, "src").empty());
+}
+
+TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
+{
+    const auto ids = attributeValues(html, "id");
+    const std::set<std::string> targets(ids.begin(), ids.end());
+    EXPECT_EQ(targets.size(), ids.size()) << "an id is used twice";
+    const auto links = attributeValues(html, "href");
+    EXPECT_FALSE(links.empty()) << "the table of contents has no links";
+    for (const std::string& link : links) {
+        ASSERT_FALSE(link.empty());
+        EXPECT_EQ(link[0], '#') << link << " leaves the manual";
+        EXPECT_EQ(targets.count(link.substr(1)), 1u) << link << " leads nowhere";
+    }
+}
+
+TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
+{
+    const std::vector<std::string> titles = {
+        "住所録メニュー",   "作成メニュー", "ＯＲＢＩメニュー",
+        "ヘルプメニュー",   "開",           "上書き保存",
+        "名前をつけて保存", "編集・印刷",   "手帳作成",
+        "一覧表作成",       "手帳印刷",     "一覧表印刷",
+        "読み込み",         "書き出し",     "筆まめ形式にする",
+        "バージョン情報",   "解説",         "タイマーを表示",
+    };
+    for (const std::string& title : titles)
+        EXPECT_TRUE(hasHeadingContaining(title)) << "no heading for " << title;
+}
+
+TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
+{
+    const std::vector<std::string> texts = {
+        "住所録カードがありません",
+        "カードが999件を超えているため読み込めません",
+        "カードは999件までです",
+        "このカードを削除しますか？",
+        "削除確認",
+        "同名のファイルがあります。上書きしますか？",
+        "上書き確認",
+        "カードが変更されています。上書きしますか？",
+        "保存確認",
+        "手帳ファイル(addrb7.txt)を上書きしますか？",
+        "手帳ファイル(addrb7.txt)を作成しました",
+        "一覧表ファイル(addrb5.txt)を上書きしますか？",
+        "一覧表ファイル(addrb5.txt)を作成しました",
+        "作成確認",
+        "ＯＲＢＩファイルではありません",
+        "人分のＯＲＢＩデータを読み込みました",
+        "人分のデータをＯＲＢＩに変換しました",
+        "住所録を開く",
+        "住所録に名前をつけて保存",
+        "ＯＲＢＩ読込み",
+        "住所録をＯＲＢＩに変換",
+        "住所録／VELM v0.29",
+    };
+    for (const std::string& text : texts)
+        EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
+                                                      << hexDump(text);
+}
+
+} // namespace
