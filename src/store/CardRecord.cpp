@@ -1,6 +1,7 @@
 #include "store/CardRecord.h"
 
-namespace velm {
+namespace velm
+{
 
 std::array<ShortString*, CardRecord::kFieldCount> CardRecord::fields()
 {

@@ -5,7 +5,8 @@
 
 #include <cstdlib>
 
-namespace velm {
+namespace velm
+{
 
 CardRecord& CardStore::card(int k)
 {
