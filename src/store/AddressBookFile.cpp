@@ -34,7 +34,7 @@ constexpr std::size_t kLineWidth = 78;
 constexpr std::string_view kSafeClose = "\x81\x6E"; // ］
 constexpr std::string_view kSafeZ = "\x82\x9A";     // ｚ
 constexpr char kZ = '\x7A';
-constexpr char kPairLead = '\x81';
+constexpr char kCloseLeadByte = '\x81';
 
 // The bytes `count` bytes from 1-based position `index` on, as far as the text reaches.
 std::string_view CopyBytes(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count)
@@ -209,22 +209,22 @@ std::string FormatAddressBook(const CardStore& store)
 std::string FileSafeValue(std::string_view value)
 {
     std::string safe;
-    bool afterPairLeadTrail = false; // the previous character was double-byte ending in 0x81
+    bool endsInCloseLead = false; // the previous character is double-byte ending in 0x81
     std::size_t i = 0;
     while (i < value.size()) {
         const char byte = value[i];
         if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < value.size()) {
             const std::string_view character = value.substr(i, 2);
             safe += character == kClose ? kSafeClose : character;
-            afterPairLeadTrail = character[1] == kPairLead;
+            endsInCloseLead = character[1] == kCloseLeadByte;
             i += 2;
             continue;
         }
-        if (byte == kZ && afterPairLeadTrail)
+        if (byte == kZ && endsInCloseLead)
             safe += kSafeZ;
         else
             safe += byte;
-        afterPairLeadTrail = false;
+        endsInCloseLead = false;
         ++i;
     }
     if (safe.size() > ShortString::kCapacity)
