@@ -13,15 +13,22 @@ namespace
 
 constexpr char32_t kIdeographicSpace = U'\u3000';
 
-// The character that starts at `bytes`, and how many bytes (and so cells) it takes.
+bool IsTrailByte(unsigned char byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+// The character that starts at `bytes`, and how many bytes (and so cells) it takes. A lead
+// and a trail byte that form no character are one U+FFFD over both cells; a lead byte
+// followed by anything else is a U+FFFD of its own.
 PlacedChar DecodeAt(std::string_view bytes)
 {
     const auto lead = static_cast<unsigned char>(bytes.front());
     if (IsLeadByte(lead) && bytes.size() >= 2) {
+        if (!IsTrailByte(static_cast<unsigned char>(bytes[1])))
+            return {0, 1, kUndecodable};
         const std::u32string pair = DecodeShiftJis(bytes.substr(0, 2));
-        if (pair.size() == 1)
-            return {0, 2, pair.front()};
-        return {0, 1, kUndecodable};
+        return {0, 2, pair.size() == 1 ? pair.front() : kUndecodable};
     }
     const std::u32string single = DecodeShiftJis(bytes.substr(0, 1));
     return {0, 1, single.empty() ? kUndecodable : single.front()};
@@ -29,7 +36,7 @@ PlacedChar DecodeAt(std::string_view bytes)
 
 bool IsBlankOrControl(char32_t ch)
 {
-    return ch <= 0x20 || ch == 0x7F || ch == kIdeographicSpace;
+    return ch <= 0x20 || (ch >= 0x7F && ch <= 0x9F) || ch == kIdeographicSpace;
 }
 
 class LineBuilder

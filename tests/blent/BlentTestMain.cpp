@@ -1,0 +1,11 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// Rendering needs a GUI application for its fonts; the tests run headless.
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
