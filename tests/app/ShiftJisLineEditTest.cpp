@@ -1,5 +1,7 @@
 #include "app/ShiftJisLineEdit.h"
 
+#include "text/HexBytes.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -16,21 +18,7 @@ namespace
 {
 
 using namespace std::string_view_literals;
-
-// The bytes as space-separated hex pairs, for failure messages.
-std::string Hex(std::string_view bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!hex.empty())
-            hex += ' ';
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex.empty() ? "(empty)" : hex;
-}
+using testing::HexBytes;
 
 // The text's UTF-16 units in hex, for failure messages.
 std::string Units(const QString& text)
@@ -155,8 +143,8 @@ TEST_F(ShiftJisLineEditTest, GivesBackTheFilledBytesUntilTheTextChanges)
     };
     for (const FillCase& c : cases) {
         box_->setBytes(c.bytes);
-        EXPECT_EQ(Units(box_->text()), Units(FromUcs4(c.shown))) << Hex(c.bytes);
-        EXPECT_EQ(Hex(box_->bytes()), Hex(c.bytes));
+        EXPECT_EQ(Units(box_->text()), Units(FromUcs4(c.shown))) << HexBytes(c.bytes);
+        EXPECT_EQ(HexBytes(box_->bytes()), HexBytes(c.bytes));
     }
 }
 
@@ -175,7 +163,7 @@ TEST_F(ShiftJisLineEditTest, FillingWithTheSameTextByOtherBytesKeepsTheNewBytes)
 {
     box_->setBytes("\xED\x40"); // 纊
     box_->setBytes("\xFA\x5C"); // 纊 by its second code
-    EXPECT_EQ(Hex(box_->bytes()), Hex("\xFA\x5C"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xFA\x5C"));
 }
 
 struct EditCase {
@@ -217,7 +205,7 @@ TEST_F(ShiftJisLineEditTest, TypingStoresWhatTheBoxShows)
         typeText(FromUcs4(c.typed));
         EXPECT_EQ(Units(box_->text()), Units(FromUcs4(c.shown))) << c.name;
         EXPECT_EQ(box_->cursorPosition(), c.shownCursor) << c.name;
-        EXPECT_EQ(Hex(box_->bytes()), Hex(c.bytes)) << c.name;
+        EXPECT_EQ(HexBytes(box_->bytes()), HexBytes(c.bytes)) << c.name;
     }
 }
 
@@ -227,10 +215,10 @@ TEST_F(ShiftJisLineEditTest, TypingAndDeletingBackGivesTheFilledBytes)
     box_->setBytes("\xFA\x5C");
     box_->end(false);
     QTest::keyClick(box_, Qt::Key_A);
-    EXPECT_EQ(Hex(box_->bytes()), Hex("\xED\x40"
-                                      "a"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xED\x40"
+                                                "a"));
     QTest::keyClick(box_, Qt::Key_Backspace);
-    EXPECT_EQ(Hex(box_->bytes()), Hex("\xFA\x5C"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xFA\x5C"));
 }
 
 TEST_F(ShiftJisLineEditTest, TypingFiresTextEditedOnceAKey)
@@ -250,7 +238,7 @@ TEST_F(ShiftJisLineEditTest, PastedTextIsMadeStorable)
     QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Units(box_->text()), Units(FromUcs4(U"<\uFF3D?\uFF1D\uFF5A>")));
     EXPECT_EQ(box_->cursorPosition(), 5);
-    EXPECT_EQ(Hex(box_->bytes()), Hex("<\x81\x6E?\x81\x81\x82\x9A>"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("<\x81\x6E?\x81\x81\x82\x9A>"));
 }
 
 TEST_F(ShiftJisLineEditTest, InputMethodPreeditIsLeftAloneAndItsCommitIsMadeStorable)
@@ -259,13 +247,13 @@ TEST_F(ShiftJisLineEditTest, InputMethodPreeditIsLeftAloneAndItsCommitIsMadeStor
     box_->setCursorPosition(1);
     sendInputMethodEvent(FromUcs4(U"\u3051\u3064"), QString()); // preedit けつ
     EXPECT_EQ(box_->text(), QStringLiteral("ab"));
-    EXPECT_EQ(Hex(box_->bytes()), Hex("ab"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("ab"));
 
     sendInputMethodEvent(QString(), FromUcs4(U"\u3011\u301C")); // commit 】〜
     EXPECT_EQ(Units(box_->text()), Units(FromUcs4(U"a\uFF3D\u301Cb")));
     EXPECT_EQ(box_->cursorPosition(), 3);
-    EXPECT_EQ(Hex(box_->bytes()), Hex("a\x81\x6E\x81\x60"
-                                      "b"));
+    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("a\x81\x6E\x81\x60"
+                                                "b"));
 }
 
 } // namespace
