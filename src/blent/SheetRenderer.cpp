@@ -52,13 +52,16 @@ class PagePainter
 
     void DrawLine(int slot, int line, const GridLine& text) const
     {
-        const double baseline = m_layout.lineTop(slot, line) + Ascent();
+        const double top = m_layout.lineTop(slot, line);
         for (const PlacedChar& placed : text.chars) {
             const QString glyph = QString::fromUcs4(&placed.ch, 1);
             double x = m_layout.columnX(slot, placed.column);
             if (m_format.glyphsCentredInCells)
                 x += (placed.cells * m_layout.cellWidth() - Advance(glyph)) / 2;
-            m_painter.drawText(m_scale.At(x, baseline), glyph);
+            if (IsBoxDrawing(placed.ch) && BoxStretch() > 1)
+                DrawStretched(x, top, glyph);
+            else
+                m_painter.drawText(m_scale.At(x, top + Ascent()), glyph);
         }
     }
 
@@ -92,6 +95,20 @@ class PagePainter
         const RectPt area = m_layout.pageArea(slot);
         const double x = area.left + (area.width - Advance(text)) / 2;
         m_painter.drawText(m_scale.At(x, baseline), text);
+    }
+
+    // Box-drawing characters are stretched to the full line pitch when the lines stand
+    // apart, so that vertical rules of consecutive lines join up into one line.
+    static bool IsBoxDrawing(char32_t ch) { return ch >= 0x2500 && ch <= 0x257F; }
+    double BoxStretch() const { return m_layout.linePitch() / (m_metrics.height() / m_scale.y); }
+
+    void DrawStretched(double x, double top, const QString& glyph) const
+    {
+        m_painter.save();
+        m_painter.translate(m_scale.At(x, top));
+        m_painter.scale(1, BoxStretch());
+        m_painter.drawText(QPointF(0, m_metrics.ascent()), glyph);
+        m_painter.restore();
     }
 
     double Ascent() const { return m_metrics.ascent() / m_scale.y; }
