@@ -193,6 +193,19 @@ class TForm1 final : public QMainWindow
 
     // Private helpers of the sheet commands (TForm1Sheets.cpp).
 
+    // One of the two printable sheets: its files beside the program and its writers.
+    struct SheetKind;
+    static const SheetKind kNotebookSheet;
+    static const SheetKind kListSheet;
+
+    // Writes the sheet from the store, asking first when the file is already there, and
+    // says so when done.
+    void createSheet(const SheetKind& sheet);
+
+    // Writes whatever of the sheet and its format file is missing, then hands the sheet to
+    // the print tool.
+    void printSheet(const SheetKind& sheet);
+
     // Private helpers of the interchange commands (TForm1Interchange.cpp).
 
     // Private helpers of the help commands (TForm1Help.cpp).
