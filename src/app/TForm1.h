@@ -208,6 +208,12 @@ class TForm1 final : public QMainWindow
 
     // Private helpers of the interchange commands (TForm1Interchange.cpp).
 
+    // Runs the open or save dialog set up for an ＯＲＢＩ file, starting from
+    // InterchangePath. The chosen path becomes InterchangePath and is returned; nothing
+    // is returned and nothing changes when the user cancels.
+    std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
+                                                     const QString& title);
+
     // Private helpers of the help commands (TForm1Help.cpp).
 
     Platform& m_platform;

@@ -1,21 +1,103 @@
 #include "app/TForm1.h"
+#include "interchange/Orbi.h"
+#include "text/PathParts.h"
 
-// The commands of the ＯＲＢＩ menu: export and import.
+#include <QFile>
+#include <QString>
+
+// The commands of the ＯＲＢＩ menu: export and import. The export writes the store as it
+// stands and leaves the card on screen and every flag alone; the import replaces the store
+// without committing or asking, as a load does.
 
 namespace velm
 {
 
-void TForm1::Or1Click() {}
-void TForm1::Ow1Click() {}
-
-bool TForm1::ORBIread()
+namespace
 {
-    return false;
+
+Platform::FileDialogSetup interchangeDialog(const QString& title, const std::string& path)
+{
+    return {title, QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*"),
+            QStringLiteral("orb"), QFile::decodeName(path.c_str())};
+}
+
+QString refusalNotice(OrbiRefusal refusal)
+{
+    switch (refusal) {
+    case OrbiRefusal::NotOrbi:
+        return QStringLiteral("ＯＲＢＩファイルではありません");
+    case OrbiRefusal::TooManyCards:
+        return QStringLiteral("カードが999件を超えているため読み込めません");
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<std::string> TForm1::chooseInterchangeFile(Platform::Dialog dialog,
+                                                         const QString& title)
+{
+    const std::optional<QString> chosen =
+        m_platform.runFileDialog(dialog, interchangeDialog(title, m_store.InterchangePath));
+    if (!chosen)
+        return std::nullopt;
+    // The chosen name is kept even when the command stops afterwards, so that the next
+    // dialog proposes it again.
+    m_store.InterchangePath = QFile::encodeName(*chosen).toStdString();
+    return m_store.InterchangePath;
+}
+
+void TForm1::Ow1Click()
+{
+    const std::optional<std::string> path =
+        chooseInterchangeFile(Platform::Dialog::Save, QStringLiteral("住所録をＯＲＢＩに変換"));
+    if (!path)
+        return;
+    if (FileExists(*path) &&
+        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
+                       QStringLiteral("上書き確認"),
+                       Platform::Buttons::OkCancel) != Platform::Answer::Ok)
+        return;
+    ORBIwrite();
+}
+
+void TForm1::Or1Click()
+{
+    if (chooseInterchangeFile(Platform::Dialog::Open, QStringLiteral("ＯＲＢＩ読込み")))
+        ORBIread();
 }
 
 bool TForm1::ORBIwrite()
 {
-    return false;
+    if (!writeFileOrReport(m_store.InterchangePath, OrbiFileBytes(m_store, mame->isChecked())))
+        return false;
+    m_platform.notice(QString::number(m_store.CardCount) +
+                      QStringLiteral("人分のデータをＯＲＢＩに変換しました"));
+    return true;
+}
+
+bool TForm1::ORBIread()
+{
+    // A typed but unconfirmed number gives way to the card the user sees, which is the
+    // card shown again after the import.
+    settleCardNumber();
+    auto read = ReadWholeFile(m_store.InterchangePath);
+    if (const auto* failure = std::get_if<FileFailure>(&read)) {
+        showFileError(*failure);
+        return false;
+    }
+    auto parsed = velm::ORBIread(std::get<std::string>(read));
+    if (const auto* refusal = std::get_if<OrbiRefusal>(&parsed)) {
+        m_platform.notice(refusalNotice(*refusal));
+        return false;
+    }
+    const auto& cards = std::get<std::vector<CardRecord>>(parsed);
+    showFileInCaption(m_store.InterchangePath);
+    m_store.AddressBookPath = ChangeExtension(m_store.InterchangePath, ".txt");
+    takeLoadedCards(cards);
+    m_platform.notice(QString::number(cards.size()) +
+                      QStringLiteral("人分のＯＲＢＩデータを読み込みました"));
+    return true;
 }
 
 } // namespace velm
