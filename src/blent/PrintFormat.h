@@ -20,20 +20,20 @@ struct PrintFormat {
     bool fileNameInHeader = true;
     bool dateInHeader = true;
     bool pageNumberAtBottom = false;
-    bool headerOnTextGrid = false;
-    bool twoSided = false;
-    bool twoPagesPerSheet = false;
-    bool pageNumberAtLeft = false;
+    bool headerOnTextGrid = false; // the header takes two whole text lines
+    bool twoSided = false;         // the printer's duplex mode
+    bool twoPagesPerSheet = false; // fold-bound: two pages on the halves of a sheet
+    bool pageNumberAtLeft = false; // else the page number is centred
     double fontSizePt = 10.5;
     bool bold = false;
-    bool glyphsCentredInCells = false;
-    int paperCode = 9; // Windows paper code; 9 is A4
+    bool glyphsCentredInCells = false; // else a glyph starts at its first cell's left edge
+    int paperCode = 9;                 // Windows paper code; 9 is A4
     Orientation orientation = Orientation::Portrait;
     bool tabsExpand = true;
     int tabWidth = 8; // in half-width cells
     bool wrapAtRightEdge = false;
-    int windowWidthPx = 777;
-    int memoWidthPx = 764;
+    int windowWidthPx = 777; // the preview window's initial width
+    int memoWidthPx = 764;   // the least initial width of the preview window
 
     friend bool operator==(const PrintFormat&, const PrintFormat&) = default;
 };

@@ -1,11 +1,12 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <gtest/gtest.h>
 
-// Rendering needs a GUI application for its fonts; the tests run headless.
+// Rendering needs a GUI application for its fonts, the preview window a widget one; the
+// tests run headless.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
