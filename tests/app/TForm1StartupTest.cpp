@@ -234,6 +234,7 @@ TEST(FormLayout, ClientAreaAndComponentsStandWhereDrawn)
 {
     FormFixture fixture;
     TForm1& form = fixture.start();
+    form.show();
     EXPECT_EQ(form.centralWidget()->size(), QSize(582, 146));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window is not resizable";
     EXPECT_EQ(form.DNo->geometry(), QRect(48, 12, 33, 20));
