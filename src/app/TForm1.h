@@ -189,6 +189,24 @@ class TForm1 final : public QMainWindow
 
     // Private helpers of the navigation commands (TForm1Navigation.cpp).
 
+    // Whether the arrow step being checked leaves the new-card slot with a name on screen: the
+    // commit that follows the step counts that card, so the step may go one past it.
+    bool stepCountsNewCard() const;
+
+    // Ctrl+Left or Ctrl+Right: a step from the card on screen like an arrow press, after
+    // which the card is committed and shown even when the step could not move.
+    void stepWithCtrl(UpDown::Button button);
+
+    // The card the jump goes to: the number in DNo, or the up-down position when DNo holds
+    // no whole number, brought into 1 .. the new-card slot.
+    int jumpTarget() const;
+
+    // The background of the total label.
+    void paintTotalLabel(const QColor& colour);
+
+    // Whether Name1 as shown holds nothing but bytes of value 0x20 or less.
+    bool nameOnScreenIsBlank() const;
+
     // Private helpers of the file commands (TForm1FileCommands.cpp).
 
     // Private helpers of the sheet commands (TForm1Sheets.cpp).

@@ -1,28 +1,178 @@
+#include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "text/RightTrim.h"
+#include "text/StrictInt.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
 
 // Moving between cards, the jump by number, insertion and deletion.
 
 namespace velm
 {
 
-bool TForm1::UpDown1ChangingEx(UpDown::Direction)
+namespace
 {
+
+const QColor kTotalLabelHoverColour(0, 255, 255);
+
+// Whether the key typed a character into the box: printable keys, Backspace and Enter do;
+// keys without a character (arrows, function keys) and Delete do not.
+bool typesCharacter(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    return !text.isEmpty() && text.front() != QChar(0x7f);
+}
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool TForm1::UpDown1ChangingEx(UpDown::Direction direction)
+{
+    // A step starts from the card on screen, whatever was typed into DNo. A position set by
+    // code (the jump, a load) has put DNo where it wants it already.
+    const bool stepping = UpDown1->isStepping();
+    if (stepping)
+        settleCardNumber();
+    // Card 1 is the lowest reachable card, although the control's minimum is 0.
+    const bool allowed = !(UpDown1->position() == 1 && direction == UpDown::Direction::Down);
+    // Only a step raises the maximum: the commit that follows it counts the named card, so
+    // the maximum is CardCount + 1 again afterwards. A position set by code commits nothing.
+    if (allowed && stepping && stepCountsNewCard())
+        UpDown1->setMaximum(UpDown1->maximum() + 1);
+    return allowed;
+}
+
+bool TForm1::stepCountsNewCard() const
+{
+    return UpDown1->position() == UpDown1->maximum() && UpDown1->maximum() < CardStore::kCapacity &&
+           !nameOnScreenIsBlank();
+}
+
+void TForm1::UpDown1Click(UpDown::Button)
+{
+    // DNo still holds the card being left, so the commit goes into that card.
+    if (m_store.CardEdited && !ikkentoroku())
+        return;
+    DNo->setText(QString::number(UpDown1->position()));
+    ikkenbun();
+    Name1->setFocus();
+}
+
+bool TForm1::DNoKeyPress(QKeyEvent* event)
+{
+    if (!typesCharacter(event))
+        return false;
+    Button3->show();
+    if (!isEnter(event))
+        return false;
+    Button3Click();
     return true;
 }
 
-void TForm1::UpDown1Click(UpDown::Button) {}
-
-bool TForm1::DNoKeyPress(QKeyEvent*)
+void TForm1::Button3Click()
 {
-    return false;
+    const int card = jumpTarget();
+    DNo->setText(QString::number(card));
+    UpDown1->setPosition(card);
+    ikkenbun();
+    Button3->hide();
 }
 
-void TForm1::Button3Click() {}
-void TForm1::FormKeyDown(QKeyEvent*) {}
-void TForm1::Label5Click() {}
-void TForm1::Label5MouseEnter() {}
-void TForm1::Label5MouseLeave() {}
-void TForm1::Button1Click() {}
-void TForm1::Button2Click() {}
+int TForm1::jumpTarget() const
+{
+    const std::optional<std::int32_t> typed = StrictToInt(DNo->text().toStdString());
+    const int requested = typed ? *typed : UpDown1->position();
+    const int newCardSlot = std::min(m_store.CardCount + 1, CardStore::kCapacity);
+    return std::clamp(requested, 1, newCardSlot);
+}
+
+void TForm1::FormKeyDown(QKeyEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier))
+        return;
+    if (event->key() == Qt::Key_Right)
+        stepWithCtrl(UpDown::Button::Next);
+    else if (event->key() == Qt::Key_Left)
+        stepWithCtrl(UpDown::Button::Previous);
+}
+
+void TForm1::stepWithCtrl(UpDown::Button button)
+{
+    const qint16 before = UpDown1->position();
+    // A step that moves runs UpDown1Click through the control's click; one that cannot move
+    // (card 1 going back, the last slot going on) still commits and shows the card again.
+    UpDown1->pressArrow(button);
+    if (UpDown1->position() == before)
+        UpDown1Click(button);
+}
+
+void TForm1::Label5Click()
+{
+    DNo->setText(QString::number(m_store.CardCount));
+    Button3Click();
+}
+
+void TForm1::Label5MouseEnter()
+{
+    paintTotalLabel(kTotalLabelHoverColour);
+}
+
+void TForm1::Label5MouseLeave()
+{
+    paintTotalLabel(Label5->parentWidget()->palette().color(QPalette::Window));
+}
+
+void TForm1::paintTotalLabel(const QColor& colour)
+{
+    QPalette palette = Label5->palette();
+    palette.setColor(QPalette::Window, colour);
+    Label5->setPalette(palette);
+}
+
+void TForm1::Button1Click()
+{
+    settleCardNumber();
+    Name1->setFocus();
+    if (!m_store.InsertBlank(UpDown1->position())) {
+        m_platform.notice(QStringLiteral("カードは999件までです"));
+        return;
+    }
+    followCardCount();
+    ikkenbun();
+}
+
+void TForm1::Button2Click()
+{
+    settleCardNumber();
+    Name1->setFocus();
+    const std::optional<int> card = currentCardNumber();
+    if (!card)
+        return;
+    // The new-card slot, and card 1 of an empty store, hold nothing to delete.
+    if (*card > m_store.CardCount) {
+        ikkenbun();
+        return;
+    }
+    if (!nameOnScreenIsBlank() &&
+        m_platform.ask(QStringLiteral("このカードを削除しますか？"), QStringLiteral("削除確認"),
+                       Platform::Buttons::YesNo) != Platform::Answer::Yes)
+        return;
+    m_store.Delete(*card);
+    followCardCount();
+    ikkenbun();
+}
+
+bool TForm1::nameOnScreenIsBlank() const
+{
+    return Trim(Name1->bytes()).empty();
+}
 
 } // namespace velm

@@ -93,7 +93,10 @@ void UpDown::pressArrow(Button button)
     const int target = position_ + (button == Button::Next ? 1 : -1);
     if (!fitsInt16(target))
         return;
-    if (!changeAllowed(static_cast<qint16>(target), directionTowards(target)))
+    stepping_ = true;
+    const bool allowed = changeAllowed(static_cast<qint16>(target), directionTowards(target));
+    stepping_ = false;
+    if (!allowed)
         return;
     // The check may have moved the range, so it is read only now.
     if (target < minimum_ || target > maximum_)

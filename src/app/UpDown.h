@@ -64,6 +64,11 @@ class UpDown : public QWidget
     // asked and nothing moves.
     void pressArrow(Button button);
 
+    // True while the change check is asked on behalf of an arrow press, false while it is
+    // asked for a position set by code. A check that does more for a step of the user than
+    // for a position set by code tells the two apart with it.
+    bool isStepping() const { return stepping_; }
+
   signals:
     // Emitted after an arrow press, by mouse or key, that moved the position.
     void clicked(velm::UpDown::Button button);
@@ -82,6 +87,7 @@ class UpDown : public QWidget
     qint16 minimum_ = 0;
     qint16 maximum_ = 1;
     qint16 position_ = 1;
+    bool stepping_ = false;
     ChangeCheck check_;
     QToolButton* previous_ = nullptr;
     QToolButton* next_ = nullptr;

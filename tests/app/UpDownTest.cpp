@@ -196,6 +196,25 @@ TEST_F(UpDownTest, RefusedChangeLeavesEverythingAsItWas)
     EXPECT_EQ(clicks.count(), 0);
 }
 
+TEST_F(UpDownTest, CheckCanTellAnArrowPressFromAPositionSetByCode)
+{
+    setRange(0, 10, 5);
+    std::vector<bool> stepping;
+    duringCheck_ = [this, &stepping] {
+        stepping.push_back(control_->isStepping());
+    };
+
+    control_->pressArrow(Button::Next);
+    control_->setPosition(2);
+    QTest::keyClick(control_, Qt::Key_Left);
+    QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
+    allow_ = false;
+    control_->pressArrow(Button::Previous);
+
+    EXPECT_EQ(stepping, (std::vector<bool>{true, false, true, true, true}));
+    EXPECT_FALSE(control_->isStepping()) << "only while the check runs";
+}
+
 TEST_F(UpDownTest, RangeIsReadAfterTheCheckHasChangedIt)
 {
     struct Case {
