@@ -1,0 +1,46 @@
+#pragma once
+
+#include "store/CardRecord.h"
+
+#include <string>
+#include <string_view>
+
+namespace velm::fuzz
+{
+
+// The name of the input being run, shown when an invariant breaks. The replay driver sets
+// it to the corpus file; under libFuzzer it stays empty, since libFuzzer saves the input.
+void SetCurrentInputName(std::string name);
+
+// The bytes as space-separated hex pairs.
+std::string Hex(std::string_view bytes);
+
+// The card's eleven fields as hex, one per line.
+std::string DescribeCard(const CardRecord& card);
+
+// Reports a broken invariant with `detail` and aborts, so that libFuzzer keeps the input
+// and the replay test fails.
+[[noreturn]] void Fail(std::string_view invariant, std::string_view detail = {});
+
+inline void Check(bool holds, std::string_view invariant)
+{
+    if (!holds)
+        Fail(invariant);
+}
+
+// The same with a detail that is put together only when the invariant is broken, since
+// most checks run millions of times.
+template <typename DetailFunction>
+void Check(bool holds, std::string_view invariant, DetailFunction&& detail)
+{
+    if (!holds)
+        Fail(invariant, detail());
+}
+
+// The input as a byte view.
+inline std::string_view AsBytes(const unsigned char* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+} // namespace velm::fuzz

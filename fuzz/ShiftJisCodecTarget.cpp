@@ -1,0 +1,107 @@
+// Decodes any bytes as Shift-JIS and encodes any code points. Decoding never fails, and
+// encoding what was decoded gives bytes that decode to the same text, each character in
+// its lowest code: the very same bytes where no character used a higher one. Every code
+// point encodes to bytes of exactly one character.
+
+#include "FuzzCheck.h"
+#include "text/ShiftJis.h"
+#include "text/ShiftJisCodec.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+using namespace velm;
+using namespace velm::fuzz;
+
+namespace
+{
+
+// The numeric code of a one- or two-byte character.
+unsigned Code(std::string_view character)
+{
+    unsigned code = 0;
+    for (const char c : character)
+        code = code << 8 | static_cast<unsigned char>(c);
+    return code;
+}
+
+// The text as it reads once every undecodable byte became the "?" the encoder writes.
+std::u32string WithQuestionMarks(std::u32string text)
+{
+    std::replace(text.begin(), text.end(), kUndecodable, U'?');
+    return text;
+}
+
+// For bytes that decode without a replacement: every character of the encoding is the
+// same character in a code no higher than the one it was read from.
+void CheckLowestCodes(std::string_view bytes, std::string_view encoded)
+{
+    Check(encoded.size() == bytes.size(), "a character keeps its byte length",
+          [&] { return "bytes: " + Hex(bytes) + "\nencoded: " + Hex(encoded); });
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t length = IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+        const std::string_view read = bytes.substr(i, length);
+        const std::string_view written = encoded.substr(i, length);
+        const auto detail = [&] {
+            return "read: " + Hex(read) + "\nwritten: " + Hex(written);
+        };
+        Check(DecodeShiftJis(written) == DecodeShiftJis(read), "a character encodes to itself",
+              detail);
+        Check(Code(written) <= Code(read), "a character encodes to its lowest code", detail);
+        i += length;
+    }
+}
+
+void CheckDecodeEncode(std::string_view bytes)
+{
+    const std::u32string text = DecodeShiftJis(bytes);
+    Check(text.size() <= bytes.size(), "no byte decodes to two characters");
+    const std::string encoded = EncodeShiftJis(text);
+    Check(DecodeShiftJis(encoded) == WithQuestionMarks(text),
+          "encoding what was decoded decodes to the same text",
+          [&] { return "bytes: " + Hex(bytes) + "\nencoded: " + Hex(encoded); });
+    Check(EncodeShiftJis(DecodeShiftJis(encoded)) == encoded, "an encoding is stable",
+          [&] { return "encoded: " + Hex(encoded); });
+    if (text.find(kUndecodable) == std::u32string::npos)
+        CheckLowestCodes(bytes, encoded);
+}
+
+// Code points built from three bytes each, reaching past the last valid one.
+std::u32string CodePoints(std::string_view bytes)
+{
+    std::u32string text;
+    for (std::size_t i = 0; i + 3 <= bytes.size(); i += 3)
+        text.push_back(static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) << 16 |
+                                             static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                                             static_cast<unsigned char>(bytes[i + 2])));
+    return text;
+}
+
+void CheckEncodeDecode(const std::u32string& text)
+{
+    const std::string encoded = EncodeShiftJis(text);
+    const std::u32string decoded = DecodeShiftJis(encoded);
+    Check(decoded.size() == text.size(), "every code point encodes to one character",
+          [&] { return "encoded: " + Hex(encoded); });
+    Check(decoded.find(kUndecodable) == std::u32string::npos, "an encoding always decodes",
+          [&] { return "encoded: " + Hex(encoded); });
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto own = EncodeShiftJisChar(text[i]);
+        Check(own ? EncodeShiftJisChar(decoded[i]) == own : decoded[i] == U'?',
+              "a code point comes back as a character with its code, or as \"?\"",
+              [&] { return "code point " + std::to_string(static_cast<unsigned>(text[i])); });
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes = AsBytes(data, size);
+    CheckDecodeEncode(bytes);
+    CheckEncodeDecode(CodePoints(bytes));
+    return 0;
+}
