@@ -1,22 +1,109 @@
+#include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
 
-// The commands of the 住所録 menu and the question when the window closes.
+#include <QFile>
+#include <QString>
+#include <optional>
+#include <string>
+#include <utility>
+
+// The commands of the 住所録 menu and the question when the window closes. A path chosen in
+// a dialog becomes AddressBookPath only for as long as the command keeps it: when the user
+// declines to overwrite, or the file turns out unreadable or no address book, the previous
+// path comes back, so that a later save never writes into that file without a question.
 
 namespace velm
 {
+
+namespace
+{
+
+Platform::FileDialogSetup addressBookDialog(const QString& title, const std::string& path)
+{
+    return {title, QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*"),
+            QStringLiteral("txt"), QFile::decodeName(path.c_str())};
+}
+
+std::optional<std::string> chooseAddressBook(Platform& platform, Platform::Dialog dialog,
+                                             const QString& title, const std::string& path)
+{
+    const std::optional<QString> chosen =
+        platform.runFileDialog(dialog, addressBookDialog(title, path));
+    if (!chosen)
+        return std::nullopt;
+    return QFile::encodeName(*chosen).toStdString();
+}
+
+} // namespace
 
 void TForm1::Save1Click()
 {
     saveAddressBook();
 }
 
-void TForm1::Open1Click() {}
-void TForm1::SaveAs1Click() {}
-void TForm1::PrintAddrClick() {}
+void TForm1::Open1Click()
+{
+    settleCardNumber();
+    const std::optional<std::string> chosen =
+        chooseAddressBook(m_platform, Platform::Dialog::Open, QStringLiteral("住所録を開く"),
+                          m_store.AddressBookPath);
+    if (!chosen)
+        return;
+    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
+    if (!Loaddatafile()) {
+        m_store.AddressBookPath = std::move(previous);
+        return;
+    }
+    Name1->setFocus();
+}
+
+void TForm1::SaveAs1Click()
+{
+    const std::optional<std::string> chosen =
+        chooseAddressBook(m_platform, Platform::Dialog::Save,
+                          QStringLiteral("住所録に名前をつけて保存"), m_store.AddressBookPath);
+    if (!chosen)
+        return;
+    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
+    const bool declined =
+        FileExists(m_store.AddressBookPath) &&
+        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
+                       QStringLiteral("上書き確認"),
+                       Platform::Buttons::OkCancel) != Platform::Answer::Ok;
+    // A failed write leaves the caption on the previous file, and the path goes back with
+    // it, so that the file shown is the file that 上書き保存 writes.
+    if (declined || !saveAddressBook()) {
+        m_store.AddressBookPath = std::move(previous);
+        return;
+    }
+    showFileInCaption(m_store.AddressBookPath);
+}
+
+void TForm1::PrintAddrClick()
+{
+    // An existing file is handed over as last written, without the changes in memory.
+    if (!FileExists(m_store.AddressBookPath) && !saveAddressBook())
+        return;
+    handToPrintTool(m_store.AddressBookPath);
+}
 
 bool TForm1::FormCloseQuery()
 {
-    return true;
+    settleCardNumber();
+    // The commit stays done whatever the answer, also when the window stays open.
+    if (m_store.CardEdited && !ikkentoroku())
+        return false;
+    if (!m_store.StoreModified)
+        return true;
+    switch (m_platform.ask(QStringLiteral("カードが変更されています。上書きしますか？"),
+                           QStringLiteral("保存確認"), Platform::Buttons::YesNoCancel)) {
+    case Platform::Answer::Yes:
+        return saveAddressBook();
+    case Platform::Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace velm
