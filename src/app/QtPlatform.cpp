@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 
 namespace velm
 {
@@ -90,11 +91,14 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
                                                     : QFileDialog::AcceptOpen);
     fileDialog.setDefaultSuffix(setup.defaultExtension);
+    // The places bar of the desktop's own dialog corresponds to this side bar.
+    if (auto* sidebar = fileDialog.findChild<QWidget*>(QStringLiteral("sidebar")))
+        sidebar->hide();
     const QStringList nameFilters = NameFiltersFromPipeList(setup.filter);
     fileDialog.setNameFilters(nameFilters);
-    QString& chosenFilter = m_chosenFilter[static_cast<std::size_t>(dialog)];
-    if (nameFilters.contains(chosenFilter))
-        fileDialog.selectNameFilter(chosenFilter);
+    qsizetype& chosenFilter = m_chosenFilter[static_cast<std::size_t>(dialog)];
+    if (chosenFilter < nameFilters.size())
+        fileDialog.selectNameFilter(nameFilters[chosenFilter]);
 
     // A preset without a folder starts in the current folder.
     const QFileInfo preset(setup.fileName);
@@ -104,7 +108,7 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
 
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return std::nullopt;
-    chosenFilter = fileDialog.selectedNameFilter();
+    chosenFilter = std::max<qsizetype>(0, nameFilters.indexOf(fileDialog.selectedNameFilter()));
     return QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
 }
 

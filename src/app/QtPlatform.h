@@ -30,8 +30,9 @@ class QtPlatform final : public Platform
 
   private:
     QWidget* m_dialogParent = nullptr;
-    // The filter entry chosen last in each dialog, by its display text.
-    std::array<QString, 2> m_chosenFilter{};
+    // The filter entry chosen last in each dialog, counted from 0; the same entry is
+    // chosen again whichever filter the next command sets up.
+    std::array<qsizetype, 2> m_chosenFilter{};
 };
 
 // Turns a filter of alternating display texts and patterns separated by "|" into Qt's

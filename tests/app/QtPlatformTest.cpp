@@ -1,0 +1,244 @@
+#include "app/QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace velm
+{
+namespace
+{
+
+using Answer = Platform::Answer;
+using Buttons = Platform::Buttons;
+
+const QString kAddressBookFilter = QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*");
+const QString kOrbiFilter = QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*");
+
+TEST(PipeFilters, BecomeOneQtNameFilterPerEntry)
+{
+    struct Case {
+        QString filter;
+        QStringList expected;
+    };
+    const std::vector<Case> cases{
+        {kAddressBookFilter,
+         {QStringLiteral("住所録(*.txt)"), QStringLiteral("すべてのファイル(*.*)")}},
+        {QStringLiteral("Text|*.txt"), {QStringLiteral("Text (*.txt)")}},
+        {QStringLiteral("Text (*.txt;*.csv)|*.txt;*.csv"),
+         {QStringLiteral("Text (*.txt;*.csv) (*.txt *.csv)")}},
+        {QStringLiteral("Shown(*.doc)|*.txt"), {QStringLiteral("Shown(*.doc) (*.txt)")}},
+        {QStringLiteral("Dangling entry"), {}},
+        {QString(), {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NameFiltersFromPipeList(c.filter), c.expected) << c.filter.toStdString();
+}
+
+// Runs `act` on the modal dialog that the next call opens, as soon as it is shown.
+void WhenModalShown(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+    });
+    poll->start(5);
+}
+
+// What the file dialog showed when it opened.
+struct DialogSeen {
+    QString title;
+    QString directory;
+    QStringList nameFilters;
+    QString selectedFilter;
+    bool confirmsOverwrite = true;
+    bool sidebarShown = true;
+};
+
+// Runs the dialog; when it is shown, records it, picks filter entry `pickFilter` and
+// accepts `accept`, or cancels when `accept` is empty.
+std::optional<QString> RunDialog(QtPlatform& platform, Platform::Dialog dialog,
+                                 const Platform::FileDialogSetup& setup, DialogSeen& seen,
+                                 int pickFilter, const QString& accept)
+{
+    WhenModalShown([&seen, pickFilter, accept](QWidget* modal) {
+        auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(fileDialog, nullptr);
+        seen.title = fileDialog->windowTitle();
+        seen.directory = fileDialog->directory().absolutePath();
+        seen.nameFilters = fileDialog->nameFilters();
+        seen.selectedFilter = fileDialog->selectedNameFilter();
+        seen.confirmsOverwrite = !fileDialog->testOption(QFileDialog::DontConfirmOverwrite);
+        auto* sidebar = fileDialog->findChild<QWidget*>(QStringLiteral("sidebar"));
+        seen.sidebarShown = sidebar && sidebar->isVisible();
+        if (accept.isEmpty()) {
+            fileDialog->reject();
+            return;
+        }
+        fileDialog->selectNameFilter(seen.nameFilters.value(pickFilter));
+        fileDialog->selectFile(accept);
+        static_cast<QDialog*>(fileDialog)->accept();
+    });
+    return platform.runFileDialog(dialog, setup);
+}
+
+TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
+{
+    QtPlatform platform;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString existing = folder.filePath(QStringLiteral("addr.txt"));
+    QFile(existing).open(QIODevice::WriteOnly);
+    const QString missing = folder.filePath(QStringLiteral("new.txt"));
+    DialogSeen seen;
+
+    // An existing file is taken without any question from the dialog itself.
+    const auto saved = RunDialog(platform, Platform::Dialog::Save,
+                                 {QStringLiteral("住所録に名前をつけて保存"), kAddressBookFilter,
+                                  QStringLiteral("txt"), existing},
+                                 seen, 1, existing);
+    EXPECT_EQ(saved, existing);
+    EXPECT_EQ(seen.title, QStringLiteral("住所録に名前をつけて保存"));
+    EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)")) << "the first entry at start";
+    EXPECT_FALSE(seen.confirmsOverwrite);
+    EXPECT_FALSE(seen.sidebarShown);
+
+    // The same dialog with another command's filter comes back on the entry chosen last.
+    const auto exported = RunDialog(platform, Platform::Dialog::Save,
+                                    {QStringLiteral("住所録をＯＲＢＩに変換"), kOrbiFilter,
+                                     QStringLiteral("orb"), QStringLiteral("addr.orb")},
+                                    seen, 0, missing);
+    EXPECT_EQ(exported, missing);
+    EXPECT_EQ(seen.selectedFilter, QStringLiteral("すべてのファイル(*.*)"));
+    EXPECT_EQ(seen.directory, QDir::currentPath()) << "a bare name starts in the current folder";
+
+    // The open dialog keeps its own entry and takes a name that does not exist.
+    const auto opened = RunDialog(
+        platform, Platform::Dialog::Open,
+        {QStringLiteral("住所録を開く"), kAddressBookFilter, QStringLiteral("txt"), existing}, seen,
+        0, missing);
+    EXPECT_EQ(opened, missing);
+    EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)"));
+
+    const auto cancelled = RunDialog(
+        platform, Platform::Dialog::Open,
+        {QStringLiteral("住所録を開く"), kAddressBookFilter, QStringLiteral("txt"), existing}, seen,
+        0, {});
+    EXPECT_EQ(cancelled, std::nullopt);
+}
+
+// What a message box showed, and the button to press in it.
+struct BoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QPoint centre;
+};
+
+void PressWhenShown(BoxSeen& seen, std::function<void(QMessageBox*)> press)
+{
+    WhenModalShown([&seen, press = std::move(press)](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                box->frameGeometry().center()};
+        press(box);
+    });
+}
+
+void Click(QMessageBox* box, QMessageBox::StandardButton button)
+{
+    box->button(button)->click();
+}
+
+TEST(QtMessageBoxes, QuestionsCarryTheExclamationIconTheirCaptionAndTheirAnswer)
+{
+    struct Case {
+        Buttons buttons;
+        QMessageBox::StandardButtons shown;
+        // A button pressed, or nothing for Esc.
+        std::optional<QMessageBox::StandardButton> press;
+        Answer answer;
+    };
+    using B = QMessageBox;
+    const std::vector<Case> cases{
+        {Buttons::YesNo, B::Yes | B::No, B::Yes, Answer::Yes},
+        {Buttons::YesNo, B::Yes | B::No, B::No, Answer::No},
+        {Buttons::YesNo, B::Yes | B::No, std::nullopt, Answer::No},
+        {Buttons::OkCancel, B::Ok | B::Cancel, B::Ok, Answer::Ok},
+        {Buttons::OkCancel, B::Ok | B::Cancel, std::nullopt, Answer::Cancel},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Yes, Answer::Yes},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::No, Answer::No},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Cancel, Answer::Cancel},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, std::nullopt, Answer::Cancel},
+    };
+    QtPlatform platform;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        BoxSeen seen;
+        PressWhenShown(seen, [&c](QMessageBox* box) {
+            if (c.press)
+                Click(box, *c.press);
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const Answer answer =
+            platform.ask(QStringLiteral("カードが変更されています。上書きしますか？"),
+                         QStringLiteral("保存確認"), c.buttons);
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(seen.title, QStringLiteral("保存確認"));
+        EXPECT_EQ(seen.text, QStringLiteral("カードが変更されています。上書きしますか？"));
+        EXPECT_EQ(seen.icon, QMessageBox::Warning);
+        EXPECT_EQ(seen.buttons, c.shown);
+    }
+}
+
+TEST(QtMessageBoxes, NoticesAndErrorsAreCaptionedVelm)
+{
+    QtPlatform platform;
+    QWidget window;
+    window.setGeometry(0, 0, 200, 100);
+    window.show();
+    platform.setDialogParent(&window);
+
+    BoxSeen notice;
+    PressWhenShown(notice, [](QMessageBox* box) { Click(box, QMessageBox::Ok); });
+    platform.notice(QStringLiteral("住所録カードがありません"));
+    EXPECT_EQ(notice.title, QStringLiteral("VELM"));
+    EXPECT_EQ(notice.text, QStringLiteral("住所録カードがありません"));
+    EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(notice.buttons, QMessageBox::Ok);
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((notice.centre - screenCentre).manhattanLength(), 4)
+        << "centred on the screen, not on the window in its corner";
+
+    BoxSeen error;
+    PressWhenShown(error, [](QMessageBox* box) { Click(box, QMessageBox::Ok); });
+    platform.showError(QStringLiteral("File not found"));
+    EXPECT_EQ(error.title, QStringLiteral("VELM"));
+    EXPECT_EQ(error.text, QStringLiteral("File not found"));
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.buttons, QMessageBox::Ok);
+}
+
+} // namespace
+} // namespace velm
