@@ -27,18 +27,48 @@ constexpr std::string_view kAddressSeparator = "\\n";
 constexpr std::string_view kSpace = " ";
 constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
 
+// The rest of a line being taken apart value by value, with the separators it is known to
+// lack. The rest only ever loses bytes at its front, so a separator once missing stays
+// missing, and each search that fails is made once per line instead of once per value:
+// the 50 values of a line of tens of megabytes then take one pass over it, not 50.
+struct ValueCursor {
+    std::string_view rest;
+    bool lacksQuoteComma = false;
+    bool lacksComma = false;
+};
+
 // The value up to and including the first comma, without its first byte and its last two,
 // which are taken to be the quotes and the comma without looking at them. An unquoted abc
 // followed by a comma so gives b. Without a comma the value is empty and the line is left
 // as it is.
-std::string NextPlainValue(std::string_view& line)
+std::string NextPlainValue(ValueCursor& cursor)
 {
-    const std::size_t comma = FindBytes(line, ",");
-    const std::string_view raw = line.substr(0, comma);
-    line.remove_prefix(comma);
+    const std::size_t comma = cursor.lacksComma ? 0 : FindBytes(cursor.rest, ",");
+    if (comma == 0) {
+        cursor.lacksComma = true;
+        cursor.lacksQuoteComma = true;
+        return {};
+    }
+    const std::string_view raw = cursor.rest.substr(0, comma);
+    cursor.rest.remove_prefix(comma);
     if (raw.size() < 4)
         return {};
     return std::string(raw.substr(1, raw.size() - 3));
+}
+
+// NextValue on a cursor.
+std::string TakeValue(ValueCursor& cursor)
+{
+    if (cursor.rest.starts_with('"') && !cursor.lacksQuoteComma) {
+        const std::size_t close = FindBytes(cursor.rest.substr(1), kQuoteComma);
+        if (close != 0) {
+            std::string value(cursor.rest.substr(1, close - 1));
+            cursor.rest.remove_prefix(close + kQuoteComma.size());
+            return value;
+        }
+        cursor.lacksQuoteComma = true;
+    }
+    return NextPlainValue(cursor);
 }
 
 // The position, counting from 1, of the first ASCII space or full-width space, or 0.
@@ -79,8 +109,9 @@ void StoreColumn(CardRecord& card, std::string_view tag, std::string_view value)
 CardRecord CardFromDataLine(std::string_view line, const InterchangeTags& tags)
 {
     CardRecord card;
-    for (std::size_t i = 0; i < tags.size() && !line.empty(); ++i) {
-        const std::string value = NextValue(line);
+    ValueCursor cursor{line};
+    for (std::size_t i = 0; i < tags.size() && !cursor.rest.empty(); ++i) {
+        const std::string value = TakeValue(cursor);
         if (!tags[i].empty())
             StoreColumn(card, tags[i], value);
     }
@@ -97,22 +128,18 @@ std::string_view WithoutRecordType(std::string_view line)
 
 std::string NextValue(std::string_view& line)
 {
-    if (line.starts_with('"')) {
-        const std::size_t close = FindBytes(line.substr(1), kQuoteComma);
-        if (close != 0) {
-            std::string value(line.substr(1, close - 1));
-            line.remove_prefix(close + kQuoteComma.size());
-            return value;
-        }
-    }
-    return NextPlainValue(line);
+    ValueCursor cursor{line};
+    std::string value = TakeValue(cursor);
+    line = cursor.rest;
+    return value;
 }
 
 void ORBIkaiseki(std::string_view line, InterchangeTags& tags)
 {
     tags.fill(std::string());
-    for (std::size_t i = 0; i < tags.size() && !line.empty(); ++i) {
-        std::string value = NextValue(line);
+    ValueCursor cursor{line};
+    for (std::size_t i = 0; i < tags.size() && !cursor.rest.empty(); ++i) {
+        std::string value = TakeValue(cursor);
         if (IsKnownTag(value))
             tags[i] = std::move(value);
     }
