@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -9,6 +10,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace velm
 {
@@ -45,6 +48,31 @@ Platform::Answer answerOf(int button)
     }
 }
 
+// Message boxes and file dialogs speak the program's language; Qt's own texts are English.
+void labelButtons(QMessageBox& box)
+{
+    const std::array<std::pair<QMessageBox::StandardButton, QString>, 4> texts{{
+        {QMessageBox::Ok, QStringLiteral("OK")},
+        {QMessageBox::Cancel, QStringLiteral("キャンセル")},
+        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+    }};
+    for (const auto& [button, text] : texts)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(text);
+}
+
+void labelFileDialog(QFileDialog& dialog, bool saving)
+{
+    dialog.setLabelText(QFileDialog::LookIn, saving ? QStringLiteral("保存する場所:")
+                                                    : QStringLiteral("ファイルの場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        saving ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+}
+
 } // namespace
 
 QStringList NameFiltersFromPipeList(const QString& filter)
@@ -67,18 +95,21 @@ void QtPlatform::notice(const QString& text)
 {
     // No parent: the notice is centred on the screen.
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok);
+    labelButtons(box);
     box.exec();
 }
 
 Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Buttons buttons)
 {
     QMessageBox box(QMessageBox::Warning, caption, text, standardButtons(buttons), m_dialogParent);
+    labelButtons(box);
     return answerOf(box.exec());
 }
 
 void QtPlatform::showError(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, m_dialogParent);
+    labelButtons(box);
     box.exec();
 }
 
@@ -90,6 +121,7 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     fileDialog.setFileMode(QFileDialog::AnyFile);
     fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
                                                     : QFileDialog::AcceptOpen);
+    labelFileDialog(fileDialog, dialog == Dialog::Save);
     fileDialog.setDefaultSuffix(setup.defaultExtension);
     // The places bar of the desktop's own dialog corresponds to this side bar.
     if (auto* sidebar = fileDialog.findChild<QWidget*>(QStringLiteral("sidebar")))

@@ -69,6 +69,7 @@ struct DialogSeen {
     QString selectedFilter;
     bool confirmsOverwrite = true;
     bool sidebarShown = true;
+    QString acceptLabel;
 };
 
 // Runs the dialog; when it is shown, records it, picks filter entry `pickFilter` and
@@ -87,6 +88,7 @@ std::optional<QString> RunDialog(QtPlatform& platform, Platform::Dialog dialog,
         seen.confirmsOverwrite = !fileDialog->testOption(QFileDialog::DontConfirmOverwrite);
         auto* sidebar = fileDialog->findChild<QWidget*>(QStringLiteral("sidebar"));
         seen.sidebarShown = sidebar && sidebar->isVisible();
+        seen.acceptLabel = fileDialog->labelText(QFileDialog::Accept);
         if (accept.isEmpty()) {
             fileDialog->reject();
             return;
@@ -119,6 +121,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)")) << "the first entry at start";
     EXPECT_FALSE(seen.confirmsOverwrite);
     EXPECT_FALSE(seen.sidebarShown);
+    EXPECT_EQ(seen.acceptLabel, QStringLiteral("保存(&S)"));
 
     // The same dialog with another command's filter comes back on the entry chosen last.
     const auto exported = RunDialog(platform, Platform::Dialog::Save,
@@ -135,6 +138,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
         {QStringLiteral("住所録を開く"), kAddressBookFilter, QStringLiteral("txt"), existing}, seen,
         0, missing);
     EXPECT_EQ(opened, missing);
+    EXPECT_EQ(seen.acceptLabel, QStringLiteral("開く(&O)"));
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)"));
 
     const auto cancelled = RunDialog(
@@ -150,6 +154,8 @@ struct BoxSeen {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    // The texts of the buttons, sorted.
+    QStringList buttonTexts;
     QPoint centre;
 };
 
@@ -158,8 +164,12 @@ void PressWhenShown(BoxSeen& seen, std::function<void(QMessageBox*)> press)
     WhenModalShown([&seen, press = std::move(press)](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                box->frameGeometry().center()};
+        QStringList texts;
+        for (const QAbstractButton* button : box->buttons())
+            texts << button->text();
+        texts.sort();
+        seen = {box->windowTitle(),     box->text(), box->icon(),
+                box->standardButtons(), texts,       box->frameGeometry().center()};
         press(box);
     });
 }
@@ -174,21 +184,28 @@ TEST(QtMessageBoxes, QuestionsCarryTheExclamationIconTheirCaptionAndTheirAnswer)
     struct Case {
         Buttons buttons;
         QMessageBox::StandardButtons shown;
+        QStringList texts;
         // A button pressed, or nothing for Esc.
         std::optional<QMessageBox::StandardButton> press;
         Answer answer;
     };
     using B = QMessageBox;
+    // Sorted as the box's texts are.
+    const QStringList kYesNo{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")};
+    const QStringList kOkCancel{QStringLiteral("OK"), QStringLiteral("キャンセル")};
+    const QStringList kYesNoCancel{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)"),
+                                   QStringLiteral("キャンセル")};
     const std::vector<Case> cases{
-        {Buttons::YesNo, B::Yes | B::No, B::Yes, Answer::Yes},
-        {Buttons::YesNo, B::Yes | B::No, B::No, Answer::No},
-        {Buttons::YesNo, B::Yes | B::No, std::nullopt, Answer::No},
-        {Buttons::OkCancel, B::Ok | B::Cancel, B::Ok, Answer::Ok},
-        {Buttons::OkCancel, B::Ok | B::Cancel, std::nullopt, Answer::Cancel},
-        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Yes, Answer::Yes},
-        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::No, Answer::No},
-        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Cancel, Answer::Cancel},
-        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, std::nullopt, Answer::Cancel},
+        {Buttons::YesNo, B::Yes | B::No, kYesNo, B::Yes, Answer::Yes},
+        {Buttons::YesNo, B::Yes | B::No, kYesNo, B::No, Answer::No},
+        {Buttons::YesNo, B::Yes | B::No, kYesNo, std::nullopt, Answer::No},
+        {Buttons::OkCancel, B::Ok | B::Cancel, kOkCancel, B::Ok, Answer::Ok},
+        {Buttons::OkCancel, B::Ok | B::Cancel, kOkCancel, std::nullopt, Answer::Cancel},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, B::Yes, Answer::Yes},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, B::No, Answer::No},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, B::Cancel, Answer::Cancel},
+        {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, std::nullopt,
+         Answer::Cancel},
     };
     QtPlatform platform;
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -209,6 +226,7 @@ TEST(QtMessageBoxes, QuestionsCarryTheExclamationIconTheirCaptionAndTheirAnswer)
         EXPECT_EQ(seen.text, QStringLiteral("カードが変更されています。上書きしますか？"));
         EXPECT_EQ(seen.icon, QMessageBox::Warning);
         EXPECT_EQ(seen.buttons, c.shown);
+        EXPECT_EQ(seen.buttonTexts, c.texts);
     }
 }
 
@@ -227,6 +245,7 @@ TEST(QtMessageBoxes, NoticesAndErrorsAreCaptionedVelm)
     EXPECT_EQ(notice.text, QStringLiteral("住所録カードがありません"));
     EXPECT_EQ(notice.icon, QMessageBox::NoIcon);
     EXPECT_EQ(notice.buttons, QMessageBox::Ok);
+    EXPECT_EQ(notice.buttonTexts, QStringList{QStringLiteral("OK")});
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((notice.centre - screenCentre).manhattanLength(), 4)
         << "centred on the screen, not on the window in its corner";
