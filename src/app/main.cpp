@@ -3,11 +3,18 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Every text of the program is Japanese; so are Qt's own dialog texts.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     velm::QtPlatform platform;
     const QString exeDir = QApplication::applicationDirPath() + '/';
     auto form1 = std::make_unique<velm::TForm1>(platform, QFile::encodeName(exeDir).toStdString());
