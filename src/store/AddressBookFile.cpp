@@ -184,6 +184,11 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
 
     reader = LineReader(bytes);
     std::vector<CardRecord> cards;
+    // Each card takes five lines; one allocation for all of them keeps a large file from
+    // copying the cards over and over as the vector grows.
+    cards.reserve(
+        std::min(static_cast<std::size_t>(CardStore::kCapacity),
+                 static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) / 5 + 1));
     do {
         const std::string_view line = reader.ReadLine();
         if (line.substr(0, kSeparatorStart.size()) == kSeparatorStart)
@@ -208,25 +213,35 @@ std::string FormatAddressBook(const CardStore& store)
 
 std::string FileSafeValue(std::string_view value)
 {
+    // Both pairs that must change hold the byte "z" (0x7A): as the second byte of "】" or
+    // as the "z" itself. A value without it, the usual value, is copied whole.
+    if (value.find(kZ) == std::string_view::npos)
+        return std::string(value.substr(0, ShortString::kCapacity));
     std::string safe;
-    bool endsInCloseLead = false; // the previous character is double-byte ending in 0x81
+    safe.reserve(value.size());
+    std::size_t copied = 0; // the bytes of `value` before this are in `safe`
     std::size_t i = 0;
+    const auto replace = [&](std::size_t length, std::string_view replacement) {
+        safe.append(value.substr(copied, i - copied));
+        safe.append(replacement);
+        copied = i + length;
+    };
+    bool endsInCloseLead = false; // the previous character is double-byte ending in 0x81
     while (i < value.size()) {
         const char byte = value[i];
         if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < value.size()) {
-            const std::string_view character = value.substr(i, 2);
-            safe += character == kClose ? kSafeClose : character;
-            endsInCloseLead = character[1] == kCloseLeadByte;
+            if (byte == kClose[0] && value[i + 1] == kClose[1])
+                replace(2, kSafeClose);
+            endsInCloseLead = value[i + 1] == kCloseLeadByte;
             i += 2;
             continue;
         }
         if (byte == kZ && endsInCloseLead)
-            safe += kSafeZ;
-        else
-            safe += byte;
+            replace(1, kSafeZ);
         endsInCloseLead = false;
         ++i;
     }
+    safe.append(value.substr(copied));
     if (safe.size() > ShortString::kCapacity)
         safe.resize(ShortString::kCapacity);
     return safe;
