@@ -1,0 +1,48 @@
+#include "TargetReporter.h"
+
+#include <ostream>
+
+namespace velm
+{
+
+void TargetReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type == Run::RT_Iteration)
+            check(run);
+    }
+}
+
+void TargetReporter::check(const Run& run)
+{
+    const std::string name = run.benchmark_name();
+    if (run.error_occurred) {
+        m_misses.push_back(name + ": " + run.error_message);
+        return;
+    }
+    if (const auto ratio = run.counters.find("x_raw"); ratio != run.counters.end()) {
+        ++m_checked;
+        if (ratio->second.value > kMaxTimesRaw)
+            m_misses.push_back(name + ": " + std::to_string(ratio->second.value) +
+                               " times its raw read or write");
+    }
+    if (name.find("StartWindow") != std::string::npos) {
+        ++m_checked;
+        const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+        if (seconds > kMaxStartupSeconds)
+            m_misses.push_back(name + ": " + std::to_string(seconds) + " s to the first card");
+    }
+}
+
+void TargetReporter::Finalize()
+{
+    ConsoleReporter::Finalize();
+    std::ostream& out = GetOutputStream();
+    for (const std::string& miss : m_misses)
+        out << "TARGET MISSED  " << miss << "\n";
+    if (m_misses.empty())
+        out << "All " << m_checked << " targets met.\n";
+}
+
+} // namespace velm

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
+
+namespace velm
+{
+
+// The console report, followed by a check of each result against its target: a file
+// operation within kMaxTimesRaw of its plain-system-call yardstick, and the window with a
+// full store on screen within kMaxStartupSeconds.
+class TargetReporter final : public benchmark::ConsoleReporter
+{
+  public:
+    static constexpr double kMaxTimesRaw = 10.0;
+    static constexpr double kMaxStartupSeconds = 0.3;
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+    bool allTargetsMet() const { return m_misses.empty(); }
+
+  private:
+    void check(const Run& run);
+
+    std::vector<std::string> m_misses;
+    int m_checked = 0;
+};
+
+} // namespace velm
