@@ -81,10 +81,12 @@ struct Writer {
     const char* name;
     const char* fileName;
     // Whether the command writes over an existing file at all; the print commands write a
-    // format file only when it is missing.
+    // format file, and 編集・印刷 the address book, only when it is missing.
     bool replacesExisting;
-    // Whether it asks before writing over an existing file (and is answered OK).
-    bool asksFirst;
+    // When the command asks before this write, and the answer that lets it write.
+    enum class Asks { Never, BeforeReplacing, Always };
+    Asks asks;
+    Platform::Answer answer;
     // A file that must already be there for the command to reach this write.
     const char* companion;
     void (*run)(WriteFailureTest&);
@@ -274,28 +276,44 @@ class WriteFailureTest : public ::testing::TestWithParam<std::pair<Writer, Failu
 
 const std::vector<Writer>& Writers()
 {
+    using enum Writer::Asks;
+    using Platform::Answer::Ok;
+    using Platform::Answer::Yes;
     static const std::vector<Writer> writers{
-        {"Save", "addr.txt", true, false, nullptr,
+        {"Save", "addr.txt", true, Never, Ok, nullptr,
          [](WriteFailureTest& t) {
              t.form->Save1->trigger();
          }},
-        {"CreateNotebook", "addrb7.txt", true, true, nullptr,
+        {"SaveAs", "other.txt", true, BeforeReplacing, Ok, nullptr,
+         [](WriteFailureTest& t) {
+             t.platform.dialogResults.push_back(QString::fromStdString(t.targetFile()));
+             t.form->SaveAs1->trigger();
+         }},
+        {"EditAndPrint", "addr.txt", false, Never, Ok, nullptr,
+         [](WriteFailureTest& t) {
+             t.form->PrintAddr->trigger();
+         }},
+        {"CloseQuestion", "addr.txt", true, Always, Yes, nullptr,
+         [](WriteFailureTest& t) {
+             EXPECT_FALSE(t.form->close()) << "the window closed";
+         }},
+        {"CreateNotebook", "addrb7.txt", true, BeforeReplacing, Ok, nullptr,
          [](WriteFailureTest& t) {
              t.form->Mtetyo->trigger();
          }},
-        {"CreateList", "addrb5.txt", true, true, nullptr,
+        {"CreateList", "addrb5.txt", true, BeforeReplacing, Ok, nullptr,
          [](WriteFailureTest& t) {
              t.form->Mitiran->trigger();
          }},
-        {"PrintNotebookFormat", "addrb7.bpc", false, false, "addrb7.txt",
+        {"PrintNotebookFormat", "addrb7.bpc", false, Never, Ok, "addrb7.txt",
          [](WriteFailureTest& t) {
              t.form->PtetyoClick();
          }},
-        {"PrintListFormat", "addrb5.bpc", false, false, "addrb5.txt",
+        {"PrintListFormat", "addrb5.bpc", false, Never, Ok, "addrb5.txt",
          [](WriteFailureTest& t) {
              t.form->PitiranClick();
          }},
-        {"ExportOrbi", "addr.orb", true, true, nullptr,
+        {"ExportOrbi", "addr.orb", true, BeforeReplacing, Ok, nullptr,
          [](WriteFailureTest& t) {
              t.platform.dialogResults.push_back(QString::fromStdString(t.targetFile()));
              t.form->Ow1->trigger();
@@ -329,8 +347,9 @@ TEST_P(WriteFailureTest, ShowsTheErrorAndLeavesFolderFlagsAndDesktopAlone)
         GTEST_SKIP() << reason->c_str();
     prepareWindow();
     const std::optional<FolderListing> before = ListFolder(target());
-    if (writer().asksFirst && targetIsThere())
-        platform.answers.push_back(Platform::Answer::Ok);
+    if (writer().asks == Writer::Asks::Always ||
+        (writer().asks == Writer::Asks::BeforeReplacing && targetIsThere()))
+        platform.answers.push_back(writer().answer);
 
     writer().run(*this);
 
@@ -344,7 +363,7 @@ TEST_P(WriteFailureTest, ShowsTheErrorAndLeavesFolderFlagsAndDesktopAlone)
     EXPECT_TRUE(platform.notices.empty()) << platform.notices.front().toStdString();
     EXPECT_TRUE(platform.processes.empty());
     EXPECT_TRUE(platform.textViewerFiles.empty());
-    EXPECT_TRUE(platform.answers.empty()) << "the question before replacing was not asked";
+    EXPECT_TRUE(platform.answers.empty()) << "the question before the write was not asked";
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::pair<Writer, FailureKind>>& info)
