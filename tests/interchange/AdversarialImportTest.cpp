@@ -88,8 +88,9 @@ TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
         const auto* cards = std::get_if<std::vector<CardRecord>>(&result);
         ASSERT_NE(cards, nullptr) << c.what;
         ASSERT_EQ(cards->size(), c.cards) << c.what;
-        if (c.cards > 0)
+        if (c.cards > 0) {
             EXPECT_EQ(cards->front().Name1.view(), c.name1) << c.what;
+        }
     }
 }
 
