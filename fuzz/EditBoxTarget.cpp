@@ -54,7 +54,7 @@ qsizetype CharacterCount(const QString& text)
     return count;
 }
 
-std::string Utf16Hex(const QString& text)
+std::string Utf8Hex(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     return Hex(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -64,7 +64,7 @@ void CheckStorableBytes(std::string_view bytes, const QString& text)
 {
     Check(bytes.find("\x81\x7A") == std::string_view::npos,
           "storable text holds no closing bracket's bytes",
-          [&] { return "text (UTF-8): " + Utf16Hex(text) + "\nbytes: " + Hex(bytes); });
+          [&] { return "text (UTF-8): " + Utf8Hex(text) + "\nbytes: " + Hex(bytes); });
     Check(FileSafeValue(bytes.substr(0, 255)) == bytes.substr(0, 255),
           "storable text is kept by the address-book file as it is",
           [&] { return "bytes: " + Hex(bytes); });
@@ -76,7 +76,7 @@ void CheckMakeStorable(const QString& typed, int cursor)
     int newCursor = cursor;
     MakeStorable(text, newCursor);
     const auto detail = [&] {
-        return "typed (UTF-8): " + Utf16Hex(typed);
+        return "typed (UTF-8): " + Utf8Hex(typed);
     };
     Check(CharacterCount(text) == CharacterCount(typed), "fixing keeps the character count",
           detail);
