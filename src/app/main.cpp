@@ -1,3 +1,4 @@
+#include "app/AppFonts.h"
 #include "app/QtPlatform.h"
 #include "app/TForm1.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    // Menus, message boxes and dialogs take the window's Japanese Gothic as well.
+    QApplication::setFont(velm::AppFonts::proportional(12));
     velm::QtPlatform platform;
     const QString exeDir = QApplication::applicationDirPath() + '/';
     auto form1 = std::make_unique<velm::TForm1>(platform, QFile::encodeName(exeDir).toStdString());
