@@ -15,17 +15,18 @@ struct PathSplit {
     std::size_t extensionStart = std::string_view::npos; // the last full stop after it
 };
 
-PathSplit SplitPath(std::string_view path, std::string_view separators)
+PathSplit SplitPath(std::string_view path, const PathConvention& convention)
 {
     PathSplit split;
     std::size_t i = 0;
     while (i < path.size()) {
         const char byte = path[i];
-        if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < path.size()) {
+        if (convention.shiftJisNames && IsLeadByte(static_cast<unsigned char>(byte)) &&
+            i + 1 < path.size()) {
             i += 2;
             continue;
         }
-        if (separators.find(byte) != std::string_view::npos) {
+        if (convention.separators.find(byte) != std::string_view::npos) {
             split.nameStart = i + 1;
             split.extensionStart = std::string_view::npos;
         } else if (byte == '.') {
@@ -38,37 +39,37 @@ PathSplit SplitPath(std::string_view path, std::string_view separators)
 
 } // namespace
 
-std::string DirectoryPart(std::string_view path, std::string_view separators)
+std::string DirectoryPart(std::string_view path, const PathConvention& convention)
 {
-    return std::string(path.substr(0, SplitPath(path, separators).nameStart));
+    return std::string(path.substr(0, SplitPath(path, convention).nameStart));
 }
 
-std::string FileNamePart(std::string_view path, std::string_view separators)
+std::string FileNamePart(std::string_view path, const PathConvention& convention)
 {
-    return std::string(path.substr(SplitPath(path, separators).nameStart));
+    return std::string(path.substr(SplitPath(path, convention).nameStart));
 }
 
 std::string ChangeExtension(std::string_view path, std::string_view extension,
-                            std::string_view separators)
+                            const PathConvention& convention)
 {
-    std::string changed(path.substr(0, SplitPath(path, separators).extensionStart));
+    std::string changed(path.substr(0, SplitPath(path, convention).extensionStart));
     changed += extension;
     return changed;
 }
 
 std::string DirectoryPart(std::string_view path)
 {
-    return DirectoryPart(path, kPathSeparators);
+    return DirectoryPart(path, kNativePaths);
 }
 
 std::string FileNamePart(std::string_view path)
 {
-    return FileNamePart(path, kPathSeparators);
+    return FileNamePart(path, kNativePaths);
 }
 
 std::string ChangeExtension(std::string_view path, std::string_view extension)
 {
-    return ChangeExtension(path, extension, kPathSeparators);
+    return ChangeExtension(path, extension, kNativePaths);
 }
 
 } // namespace velm

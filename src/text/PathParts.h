@@ -6,14 +6,25 @@
 namespace velm
 {
 
-// Paths are split character by character: a byte that is the second byte of a
-// double-byte Shift-JIS character is never taken for a separator. The separators are
-// "\" and ":" on Windows and "/" elsewhere.
+// How a platform spells paths: the bytes that separate folders, and whether names are
+// Shift-JIS. On Windows, names are Shift-JIS and are split character by character, so that
+// a second byte equal to "\\" (as in 表 or ソ) is never taken for a separator. On Linux,
+// names are UTF-8, in which no separator or full-stop byte occurs inside a character, so
+// they are split byte by byte; walking them as Shift-JIS would swallow a "/" after a
+// character whose last byte looks like a lead byte.
+struct PathConvention {
+    std::string_view separators;
+    bool shiftJisNames = false;
 
+    friend bool operator==(const PathConvention&, const PathConvention&) = default;
+};
+
+inline constexpr PathConvention kWindowsPaths{"\\:", true};
+inline constexpr PathConvention kPosixPaths{"/", false};
 #ifdef _WIN32
-inline constexpr std::string_view kPathSeparators = "\\:";
+inline constexpr PathConvention kNativePaths = kWindowsPaths;
 #else
-inline constexpr std::string_view kPathSeparators = "/";
+inline constexpr PathConvention kNativePaths = kPosixPaths;
 #endif
 
 // Everything up to and including the last separator; empty when there is none.
@@ -26,11 +37,11 @@ std::string FileNamePart(std::string_view path);
 // replaced by `extension`, which includes its full stop; appended when there is none.
 std::string ChangeExtension(std::string_view path, std::string_view extension);
 
-// The same three with the set of separator bytes given, so that one platform's paths can
-// be handled on another.
-std::string DirectoryPart(std::string_view path, std::string_view separators);
-std::string FileNamePart(std::string_view path, std::string_view separators);
+// The same three for a given convention, so that one platform's paths can be handled on
+// another.
+std::string DirectoryPart(std::string_view path, const PathConvention& convention);
+std::string FileNamePart(std::string_view path, const PathConvention& convention);
 std::string ChangeExtension(std::string_view path, std::string_view extension,
-                            std::string_view separators);
+                            const PathConvention& convention);
 
 } // namespace velm

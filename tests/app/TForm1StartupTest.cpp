@@ -3,6 +3,8 @@
 #include "store/CardStore.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -120,6 +122,25 @@ TEST(FormStartUp, RefusedAddressBooksLoadNothingAndSayWhy)
         EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : "));
         EXPECT_EQ(form.UpDown1->maximum(), 1);
     }
+}
+
+TEST(FormStartUp, CaptionAndLabelSplitJapaneseFolderNames)
+{
+    // The folder name ends in あ, whose last UTF-8 byte looks like a Shift-JIS lead byte.
+    FormFixture fixture;
+    const QString folder = fixture.folder.path() + QStringLiteral("/住所あ");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string path = QFile::encodeName(folder + QStringLiteral("/book.txt")).toStdString();
+    fixture.writeFile(path.substr(fixture.exeDir().size()), AddressBookBytes({MakeCard(kName)}));
+    TForm1& form = fixture.start();
+
+    fixture.platform.dialogResults.push_back(QFile::decodeName(path.c_str()));
+    form.Open1->trigger();
+
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM - ") + folder + QStringLiteral("/"));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : book.txt"));
+    EXPECT_EQ(form.store().InterchangePath,
+              QFile::encodeName(folder + QStringLiteral("/book.orb")).toStdString());
 }
 
 TEST(FormEditing, TypingMarksTheCardEditedAndTheNumberBoxDoesNot)

@@ -12,11 +12,11 @@ namespace
 
 using testing::HexBytes;
 
-constexpr std::string_view kWindows = "\\:";
-constexpr std::string_view kPosix = "/";
+constexpr PathConvention kWindows = kWindowsPaths;
+constexpr PathConvention kPosix = kPosixPaths;
 
 struct PathCase {
-    std::string_view separators;
+    PathConvention convention;
     std::string_view path;
     std::string_view directory;
     std::string_view fileName;
@@ -42,14 +42,20 @@ const PathCase kPathCases[] = {
     {kPosix, "C:\\VELM\\addr.txt", "", "C:\\VELM\\addr.txt", "C:\\VELM\\addr.orb"},
     {kPosix, "/a.d/file", "/a.d/", "file", "/a.d/file.orb"},
     {kPosix, "/\x95\\/x.y", "/\x95\\/", "x.y", "/\x95\\/x.orb"},
+    // Linux names are UTF-8: あ (E3 81 82) ends in a byte that Shift-JIS would take for a
+    // lead byte, and the "/" after it still separates.
+    {kPosix, "/home/\xe3\x81\x82/addr.txt", "/home/\xe3\x81\x82/", "addr.txt",
+     "/home/\xe3\x81\x82/addr.orb"},
+    {kPosix, "/x/a.b\xe3\x81\x82/addr", "/x/a.b\xe3\x81\x82/", "addr",
+     "/x/a.b\xe3\x81\x82/addr.orb"},
 };
 
-TEST(PathParts, SplitsCharacterByCharacterWithTheGivenSeparators)
+TEST(PathParts, SplitsByTheGivenConvention)
 {
     for (const PathCase& c : kPathCases) {
-        const std::string directory = DirectoryPart(c.path, c.separators);
-        const std::string fileName = FileNamePart(c.path, c.separators);
-        const std::string changed = ChangeExtension(c.path, ".orb", c.separators);
+        const std::string directory = DirectoryPart(c.path, c.convention);
+        const std::string fileName = FileNamePart(c.path, c.convention);
+        const std::string changed = ChangeExtension(c.path, ".orb", c.convention);
         EXPECT_EQ(directory, c.directory) << HexBytes(c.path) << " gave " << HexBytes(directory);
         EXPECT_EQ(fileName, c.fileName) << HexBytes(c.path) << " gave " << HexBytes(fileName);
         EXPECT_EQ(changed, c.withOrb) << HexBytes(c.path) << " gave " << HexBytes(changed);
@@ -59,7 +65,7 @@ TEST(PathParts, SplitsCharacterByCharacterWithTheGivenSeparators)
 TEST(PathParts, ThePlatformFormsUseThePlatformSeparators)
 {
     for (const PathCase& c : kPathCases) {
-        if (c.separators != kPathSeparators)
+        if (c.convention != kNativePaths)
             continue;
         EXPECT_EQ(DirectoryPart(c.path), c.directory) << HexBytes(c.path);
         EXPECT_EQ(FileNamePart(c.path), c.fileName) << HexBytes(c.path);
