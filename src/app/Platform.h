@@ -2,16 +2,17 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
-namespace velm {
+namespace velm
+{
 
 // The program's doors to the desktop: message boxes, file dialogs, the error dialog,
 // starting processes and opening files or addresses. The windows call nothing else of the
 // desktop, so tests drive them through a scripted double and no modal dialog ever blocks.
-class Platform {
-public:
+class Platform
+{
+  public:
     enum class Buttons { YesNo, OkCancel, YesNoCancel };
     enum class Answer { Yes, No, Ok, Cancel };
 

@@ -229,8 +229,7 @@ class TForm1 final : public QMainWindow
     // Runs the open or save dialog set up for an ＯＲＢＩ file, starting from
     // InterchangePath. The chosen path becomes InterchangePath and is returned; nothing
     // is returned and nothing changes when the user cancels.
-    std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
-                                                     const QString& title);
+    std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog, const QString& title);
 
     // Private helpers of the help commands (TForm1Help.cpp).
 

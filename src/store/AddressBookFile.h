@@ -7,13 +7,14 @@
 #include <variant>
 #include <vector>
 
-namespace velm {
+namespace velm
+{
 
 class CardStore;
 
 // Why an address-book file was refused as a whole; nothing is loaded in either case.
 enum class AddressBookRefusal {
-    NoCards,      // the first line holds no "名【": "住所録カードがありません"
+    NoCards, // the first line holds no "名【": "住所録カードがありません"
     TooManyCards, // more than 999 cards: "カードが999件を超えているため読み込めません"
 };
 

@@ -5,7 +5,8 @@
 #include <array>
 #include <cstddef>
 
-namespace velm {
+namespace velm
+{
 
 // One address card: eleven short strings in record order. The field names are those of
 // the edit boxes that show them.

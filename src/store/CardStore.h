@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // The texts of the eleven edit boxes in record order, as Shift-JIS bytes.
 using BoxTexts = std::array<std::string, CardRecord::kFieldCount>;
@@ -16,8 +17,9 @@ using BoxTexts = std::array<std::string, CardRecord::kFieldCount>;
 // The whole working state of the program: 999 card slots numbered 1 to 999, the number
 // of cards in use, the two change flags and the current paths. There is one per process,
 // owned by the main window; nothing outside 1..999 is ever addressed.
-class CardStore {
-public:
+class CardStore
+{
+  public:
     static constexpr int kCapacity = 999;
 
     CardStore() = default;
@@ -61,7 +63,7 @@ public:
     // are blanked, CardCount becomes n and StoreModified false.
     template <typename Range> void ReplaceCards(const Range& cards);
 
-private:
+  private:
     void ReplaceCardsFromPointer(const CardRecord* cards, std::size_t n);
 
     std::array<CardRecord, kCapacity> m_slots{};

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <variant>
 
-namespace velm {
+namespace velm
+{
 
 // Why a file operation failed, in the terms of the program's standard error report.
 struct FileFailure {
@@ -32,7 +33,7 @@ inline constexpr std::size_t kDefaultReadLimit = std::size_t(64) << 20;
 // Reads the whole file. Files larger than `limit` bytes are refused as an I/O error
 // (EFBIG), so that no input can exhaust memory.
 std::variant<std::string, FileFailure> ReadWholeFile(const std::string& path,
-                                                    std::size_t limit = kDefaultReadLimit);
+                                                     std::size_t limit = kDefaultReadLimit);
 
 // Writes `bytes` as the whole new content of `path`: first into a temporary file in the
 // same folder, checked, flushed and closed, then renamed over the old file. On any failure

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // The position, counting from 1, of the first occurrence of `needle` in `text`, or 0.
 // The search is byte-wise and takes no account of double-byte characters, so a match may

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // Appends the text as a column of exactly `width` bytes: padded on the right with ASCII
 // spaces, or cut after byte `width`, even inside a double-byte character.

@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // The text without its trailing bytes of value 0x20 or less (spaces, tabs, control
 // characters). Leading ones stay.

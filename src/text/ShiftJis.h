@@ -1,6 +1,7 @@
 #pragma once
 
-namespace velm {
+namespace velm
+{
 
 // True for a byte that starts a double-byte Shift-JIS character (0x81-0x9F, 0xE0-0xFC).
 constexpr bool IsLeadByte(unsigned char byte)

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // Shift-JIS as Windows code page 932 writes it, converted from and to Unicode code points.
 // The store keeps bytes; text becomes Unicode only where a person reads or types it.

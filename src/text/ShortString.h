@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // A text of at most 255 bytes kept inline: a length byte and the bytes themselves.
 // Storing a longer text keeps its first 255 bytes, even when the cut falls inside a
 // double-byte character, so a card never allocates.
-class ShortString {
-public:
+class ShortString
+{
+  public:
     static constexpr std::size_t kCapacity = 255;
 
     ShortString() = default;
@@ -31,7 +33,7 @@ public:
         return a.view() == b.view();
     }
 
-private:
+  private:
     std::uint8_t m_length = 0;
     std::array<char, kCapacity> m_bytes{};
 };

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace velm {
+namespace velm
+{
 
 // Converts a card number the way the card-number box is read: optional leading spaces,
 // an optional sign, then one or more decimal digits and nothing else, within the signed

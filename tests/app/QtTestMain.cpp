@@ -1,5 +1,4 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 // The window tests run headless: the offscreen platform is chosen before the application
