@@ -37,18 +37,6 @@ std::string Format(const std::vector<CardRecord>& cards)
     return FormatAddressBook(store);
 }
 
-void CheckStorable(const std::vector<CardRecord>& cards)
-{
-    Check(cards.size() <= static_cast<std::size_t>(CardStore::kCapacity), "at most 999 cards");
-    for (const CardRecord& card : cards) {
-        for (const ShortString* field : card.fields()) {
-            Check(field->size() <= ShortString::kCapacity, "no field over 255 bytes");
-            Check(field->view().find("\x81\x7A") == std::string_view::npos,
-                  "no field holds the closing bracket's bytes", [&] { return DescribeCard(card); });
-        }
-    }
-}
-
 const std::vector<CardRecord>&
 LoadedCards(const std::variant<std::vector<CardRecord>, AddressBookRefusal>& loaded,
             std::string_view file)

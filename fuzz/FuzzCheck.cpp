@@ -1,5 +1,8 @@
 #include "FuzzCheck.h"
 
+#include "store/CardStore.h"
+#include "text/HexBytes.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,16 +27,7 @@ void SetCurrentInputName(std::string name)
 
 std::string Hex(std::string_view bytes)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!hex.empty())
-            hex += ' ';
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex.empty() ? "(empty)" : hex;
+    return testing::HexBytes(bytes);
 }
 
 std::string DescribeCard(const CardRecord& card)
@@ -53,6 +47,18 @@ void Fail(std::string_view invariant, std::string_view detail)
     if (!detail.empty())
         std::fprintf(stderr, "%.*s\n", static_cast<int>(detail.size()), detail.data());
     std::abort();
+}
+
+void CheckStorable(const std::vector<CardRecord>& cards)
+{
+    Check(cards.size() <= static_cast<std::size_t>(CardStore::kCapacity), "at most 999 cards");
+    for (const CardRecord& card : cards) {
+        for (const ShortString* field : card.fields()) {
+            Check(field->size() <= ShortString::kCapacity, "no field over 255 bytes");
+            Check(field->view().find("\x81\x7A") == std::string_view::npos,
+                  "no field holds the closing bracket's bytes", [&] { return DescribeCard(card); });
+        }
+    }
 }
 
 } // namespace velm::fuzz

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velm::fuzz
 {
@@ -17,6 +18,10 @@ std::string Hex(std::string_view bytes);
 
 // The card's eleven fields as hex, one per line.
 std::string DescribeCard(const CardRecord& card);
+
+// Checks what the store can hold: at most 999 cards, no field over 255 bytes, and no field
+// holding "】"'s bytes, which would end the value early in the address-book file.
+void CheckStorable(const std::vector<CardRecord>& cards);
 
 // Reports a broken invariant with `detail` and aborts, so that libFuzzer keeps the input
 // and the replay test fails.

@@ -9,7 +9,7 @@ set(VELM_FUZZ_DIR ${CMAKE_SOURCE_DIR}/fuzz)
 function(velm_fuzz_target_sources target name)
     target_sources(${target} PRIVATE ${VELM_FUZZ_DIR}/${name}Target.cpp
                                      ${VELM_FUZZ_DIR}/FuzzCheck.cpp)
-    target_include_directories(${target} PRIVATE ${VELM_FUZZ_DIR})
+    target_include_directories(${target} PRIVATE ${VELM_FUZZ_DIR} ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${target} PRIVATE velm_core)
     if(name IN_LIST VELM_FUZZ_QT_TARGETS)
         find_package(Qt6 REQUIRED COMPONENTS Widgets)

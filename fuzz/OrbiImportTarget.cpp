@@ -26,18 +26,6 @@ CardStore& ScratchStore()
     return *store;
 }
 
-void CheckStorable(const std::vector<CardRecord>& cards)
-{
-    Check(cards.size() <= static_cast<std::size_t>(CardStore::kCapacity), "at most 999 cards");
-    for (const CardRecord& card : cards) {
-        for (const ShortString* field : card.fields()) {
-            Check(field->size() <= ShortString::kCapacity, "no field over 255 bytes");
-            Check(field->view().find("\x81\x7A") == std::string_view::npos,
-                  "no field holds the closing bracket's bytes", [&] { return DescribeCard(card); });
-        }
-    }
-}
-
 // The card without its address lines, for comparing cards exported with the address lines
 // joined directly, which the import splits elsewhere.
 CardRecord WithoutAddress(CardRecord card)

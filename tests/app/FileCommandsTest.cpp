@@ -63,11 +63,7 @@ void ExpectBytes(const std::string& path, const std::string& expected)
 TForm1& StartShown(FormFixture& fixture, const std::vector<CardRecord>& cards = kCards)
 {
     fixture.writeFile("addr.txt", AddressBookBytes(cards));
-    TForm1& form = fixture.start();
-    form.show();
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    return form;
+    return fixture.startShown();
 }
 
 // Replaces the box's text by typing, as the user would.

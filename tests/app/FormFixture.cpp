@@ -3,6 +3,7 @@
 #include "store/AddressBookFile.h"
 #include "store/CardStore.h"
 
+#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -57,6 +58,15 @@ TForm1& FormFixture::start()
 {
     form = std::make_unique<TForm1>(platform, exeDir());
     return *form;
+}
+
+TForm1& FormFixture::startShown()
+{
+    TForm1& started = start();
+    started.show();
+    started.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&started));
+    return started;
 }
 
 } // namespace velm

@@ -36,6 +36,9 @@ class FormFixture
     // Starts the window; files put in the folder before are seen by its start-up.
     TForm1& start();
 
+    // Starts the window shown and active, so that typing and closing work as for the user.
+    TForm1& startShown();
+
     ScriptedPlatform platform;
     QTemporaryDir folder;
     std::unique_ptr<TForm1> form;

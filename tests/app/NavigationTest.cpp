@@ -38,11 +38,7 @@ TForm1& StartShown(FormFixture& fixture, int count)
             cards.push_back(MakeCard(NameOf(k)));
         fixture.writeFile("addr.txt", AddressBookBytes(cards));
     }
-    TForm1& form = fixture.start();
-    form.show();
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    return form;
+    return fixture.startShown();
 }
 
 Names StoredNames(const TForm1& form)
