@@ -30,8 +30,6 @@ using Answer = Platform::Answer;
 
 namespace fs = std::filesystem;
 
-const std::string kName = "\x8e\x52\x93\x63";      // 山田
-const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 const std::string kThirdName = "\x8d\xb2\x93\xa1"; // 佐藤
 
 const QString kFilter = QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*");

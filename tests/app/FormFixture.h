@@ -13,6 +13,10 @@
 namespace velm
 {
 
+// Names for sample cards, as Shift-JIS bytes.
+inline const std::string kName = "\x8e\x52\x93\x63";      // 山田
+inline const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
+
 // A card with the given Name1, Tel and Jusyo1, other fields empty.
 CardRecord MakeCard(std::string_view name1, std::string_view tel = {},
                     std::string_view jusyo1 = {});

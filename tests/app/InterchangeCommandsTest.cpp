@@ -18,8 +18,6 @@ namespace
 
 using testing::HexBytes;
 
-const std::string kName = "\x8e\x52\x93\x63";      // 山田
-const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 const QString kFilter = QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*");
 const QString kExportTitle = QStringLiteral("住所録をＯＲＢＩに変換");

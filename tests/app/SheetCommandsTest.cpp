@@ -16,8 +16,6 @@ namespace
 
 using testing::HexBytes;
 
-const std::string kName = "\x8e\x52\x93\x63";      // 山田
-const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 const std::string kStale = "stale sheet\r\n";
 const std::string kUserFormat = "edited by the user\r\n";
 

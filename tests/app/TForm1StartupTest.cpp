@@ -17,9 +17,6 @@ namespace velm
 namespace
 {
 
-const std::string kName = "\x8e\x52\x93\x63";      // 山田
-const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
-
 TEST(FormStartUp, WithoutAnAddressBookShowsAnEmptyStore)
 {
     FormFixture fixture;

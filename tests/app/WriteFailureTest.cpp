@@ -46,7 +46,7 @@ using testing::HexBytes;
 // which the start-up of the window loads without complaint when it is addr.txt.
 const std::string kOldBytes = AddressBookBytes({MakeCard("\x8c\xc3\x82\xa2\x8f\x5a\x8f\x8a")});
 // A card name, 山田 太郎, and a telephone number typed into the card on screen.
-const std::string kName = "\x8e\x52\x93\x63\x20\x91\xbe\x98\x59";
+const std::string kFullName = "\x8e\x52\x93\x63\x20\x91\xbe\x98\x59";
 
 enum class Failure { MissingFolder, ReadOnlyFolder, ReadOnlyFile, FolderInTheWay, FullDisk };
 
@@ -204,7 +204,7 @@ class WriteFailureTest : public ::testing::TestWithParam<std::pair<Writer, Failu
     void prepareWindow()
     {
         form = std::make_unique<TForm1>(platform, target());
-        form->store().ReplaceCards(std::vector<CardRecord>{MakeCard(kName, "03-1234", "Tokyo"),
+        form->store().ReplaceCards(std::vector<CardRecord>{MakeCard(kFullName, "03-1234", "Tokyo"),
                                                            MakeCard("Sato"), MakeCard("Kato")});
         ASSERT_TRUE(form->ikkenbun());
         QTest::keyClicks(form->Tel, "0120");
