@@ -29,7 +29,7 @@ template <typename Refusal, auto Parse> bool TakeCards(std::string_view bytes, C
     auto parsed = Parse(bytes);
     if (std::holds_alternative<Refusal>(parsed))
         return false;
-    store.ReplaceCards(std::get<std::vector<CardRecord>>(parsed));
+    store.ReplaceCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
     return true;
 }
 

@@ -396,13 +396,13 @@ bool TForm1::Loaddatafile()
     }
     showFileInCaption(m_store.AddressBookPath);
     m_store.InterchangePath = ChangeExtension(m_store.AddressBookPath, ".orb");
-    takeLoadedCards(std::get<std::vector<CardRecord>>(parsed));
+    takeLoadedCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
     return true;
 }
 
-void TForm1::takeLoadedCards(const std::vector<CardRecord>& cards)
+void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 {
-    m_store.ReplaceCards(cards);
+    m_store.ReplaceCards(std::move(cards));
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
     const std::optional<std::int32_t> shown = StrictToInt(DNo->text().toStdString());

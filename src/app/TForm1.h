@@ -171,7 +171,7 @@ class TForm1 final : public QMainWindow
     // Takes `cards` as the new store content after a load or an import: slots above them
     // blanked, the maximum following the count, DNo brought down to the new-card slot when
     // it stood beyond it, and the card in DNo shown.
-    void takeLoadedCards(const std::vector<CardRecord>& cards);
+    void takeLoadedCards(std::vector<CardRecord> cards);
 
     // "VELM - " and the folder in the caption, "FILE : " and the file name in the label.
     void showFileInCaption(const std::string& path);

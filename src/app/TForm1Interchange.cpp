@@ -91,11 +91,12 @@ bool TForm1::ORBIread()
         m_platform.notice(refusalNotice(*refusal));
         return false;
     }
-    const auto& cards = std::get<std::vector<CardRecord>>(parsed);
+    auto& cards = std::get<std::vector<CardRecord>>(parsed);
+    const std::size_t imported = cards.size();
     showFileInCaption(m_store.InterchangePath);
     m_store.AddressBookPath = ChangeExtension(m_store.InterchangePath, ".txt");
-    takeLoadedCards(cards);
-    m_platform.notice(QString::number(cards.size()) +
+    takeLoadedCards(std::move(cards));
+    m_platform.notice(QString::number(imported) +
                       QStringLiteral("人分のＯＲＢＩデータを読み込みました"));
     return true;
 }

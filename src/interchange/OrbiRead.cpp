@@ -170,10 +170,8 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view byt
 
     InterchangeTags tags;
     std::vector<CardRecord> cards;
-    // A card per line at most; one allocation for all of them keeps a large file from
-    // copying the cards over and over as the vector grows.
-    cards.reserve(std::min(static_cast<std::size_t>(CardStore::kCapacity),
-                           static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'))));
+    // The store takes this vector as its 999 slots, so room for all of them is made now.
+    cards.reserve(CardStore::kCapacity);
     for (;;) {
         const std::string_view line = reader.ReadLine();
         if (line.empty())

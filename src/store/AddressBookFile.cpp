@@ -184,12 +184,8 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
 
     reader = LineReader(bytes);
     std::vector<CardRecord> cards;
-    // A card takes five lines of 80 bytes as this program writes them; reserving for that
-    // many keeps a large file from copying the cards over and over as the vector grows,
-    // without a pass over the bytes to count lines.
-    constexpr std::size_t kCardBytes = 5 * (kLineWidth + 2);
-    cards.reserve(
-        std::min(static_cast<std::size_t>(CardStore::kCapacity), bytes.size() / kCardBytes + 1));
+    // The store takes this vector as its 999 slots, so room for all of them is made now.
+    cards.reserve(CardStore::kCapacity);
     do {
         const std::string_view line = reader.ReadLine();
         if (line.substr(0, kSeparatorStart.size()) == kSeparatorStart)

@@ -11,6 +11,11 @@ namespace velm
 // One address card: eleven short strings in record order. The field names are those of
 // the edit boxes that show them.
 struct CardRecord {
+    // A blank card. The constructor is written out so that value-initialisation, as in
+    // std::vector::resize or CardRecord{}, does not fill the unused bytes of the eleven
+    // fields with zeros: a card is then made for the cost of eleven length bytes.
+    CardRecord() {}
+
     ShortString Name1;  // 名前１, decides whether a newly committed card is counted
     ShortString Name2;  // ２
     ShortString Yomi;   // 読み

@@ -61,17 +61,13 @@ bool CardStore::Delete(int c)
     return true;
 }
 
-void CardStore::ReplaceCardsFromPointer(const CardRecord* cards, std::size_t n)
+void CardStore::ReplaceCards(std::vector<CardRecord> cards)
 {
-    if (n > static_cast<std::size_t>(kCapacity))
+    if (cards.size() > static_cast<std::size_t>(kCapacity))
         std::abort();
-    for (std::size_t i = 0; i < m_slots.size(); ++i) {
-        if (i < n)
-            m_slots[i] = cards[i];
-        else
-            m_slots[i].clear();
-    }
-    CardCount = static_cast<int>(n);
+    CardCount = static_cast<int>(cards.size());
+    cards.resize(kCapacity);
+    m_slots.swap(cards);
     StoreModified = false;
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velm
 {
@@ -60,18 +61,13 @@ class CardStore
     bool Delete(int c);
 
     // Replaces the cards with `cards` (at most 999): slots 1..n take them, slots above n
-    // are blanked, CardCount becomes n and StoreModified false.
-    template <typename Range> void ReplaceCards(const Range& cards);
+    // are blanked, CardCount becomes n and StoreModified false. The vector's storage
+    // becomes the slots, so a loaded file is taken without copying its cards again.
+    void ReplaceCards(std::vector<CardRecord> cards);
 
   private:
-    void ReplaceCardsFromPointer(const CardRecord* cards, std::size_t n);
-
-    std::array<CardRecord, kCapacity> m_slots{};
+    // Always exactly kCapacity slots.
+    std::vector<CardRecord> m_slots = std::vector<CardRecord>(kCapacity);
 };
-
-template <typename Range> void CardStore::ReplaceCards(const Range& cards)
-{
-    ReplaceCardsFromPointer(cards.data(), cards.size());
-}
 
 } // namespace velm

@@ -19,6 +19,13 @@ class ShortString
 
     ShortString() = default;
     explicit ShortString(std::string_view text) { assign(text); }
+    ShortString(const ShortString& other) { assign(other.view()); }
+    ShortString& operator=(const ShortString& other)
+    {
+        if (this != &other)
+            assign(other.view());
+        return *this;
+    }
 
     void assign(std::string_view text);
     void clear() { m_length = 0; }
@@ -35,7 +42,9 @@ class ShortString
 
   private:
     std::uint8_t m_length = 0;
-    std::array<char, kCapacity> m_bytes{};
+    // Only the first m_length bytes are ever read or copied, so the rest is left
+    // uninitialised: a blank card then costs nothing to make, even 999 of them at once.
+    std::array<char, kCapacity> m_bytes;
 };
 
 } // namespace velm
