@@ -51,7 +51,9 @@ enum class Consume { Yes, No };
 // search starts after it.
 void TakeValue(std::string_view& line, std::string_view tag, ShortString& field, Consume consume)
 {
-    const auto p = static_cast<std::ptrdiff_t>(FindBytes(line, tag));
+    // In a file this program wrote the tag starts the rest of the line.
+    const auto p =
+        static_cast<std::ptrdiff_t>(StartsWithBytes(line, tag) ? 1 : FindBytes(line, tag));
     const auto q = static_cast<std::ptrdiff_t>(FindBytes(line, kClose));
     const auto length = static_cast<std::ptrdiff_t>(tag.size());
     field.assign(RightTrim(CopyBytes(line, p + length, q - p - length)));
@@ -188,7 +190,7 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
     cards.reserve(CardStore::kCapacity);
     do {
         const std::string_view line = reader.ReadLine();
-        if (line.substr(0, kSeparatorStart.size()) == kSeparatorStart)
+        if (StartsWithBytes(line, kSeparatorStart))
             continue;
         if (FindBytes(line, kNameTag) == 0)
             break;

@@ -11,4 +11,17 @@ namespace velm
 // start on the second byte of one.
 std::size_t FindBytes(std::string_view text, std::string_view needle);
 
+// Whether `text` begins with the bytes of `prefix`. Parsers call this for every value with
+// tags of a few bytes, where comparing inline is much cheaper than a call to memcmp.
+inline bool StartsWithBytes(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace velm
