@@ -15,10 +15,32 @@ class LineReader
   public:
     explicit LineReader(std::string_view text) : m_text(text) {}
 
-    std::string_view ReadLine();
-    bool AtEnd() const;
+    // Inline, since the readers call them for every line of a file.
+    std::string_view ReadLine()
+    {
+        if (AtEnd())
+            return {};
+        const std::string_view rest = m_text.substr(m_position);
+        const std::size_t lineFeed = rest.find('\n');
+        std::string_view line = rest.substr(0, lineFeed);
+        if (lineFeed == std::string_view::npos) {
+            m_position = m_text.size();
+            return line;
+        }
+        m_position += lineFeed + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    }
+
+    bool AtEnd() const
+    {
+        return m_position >= m_text.size() || m_text[m_position] == kEndOfFileMark;
+    }
 
   private:
+    static constexpr char kEndOfFileMark = '\x1A';
+
     std::string_view m_text;
     std::size_t m_position = 0;
 };

@@ -2,22 +2,6 @@
 
 namespace velm
 {
-namespace
-{
-
-bool IsBlankByte(char byte)
-{
-    return static_cast<unsigned char>(byte) <= 0x20;
-}
-
-} // namespace
-
-std::string_view RightTrim(std::string_view text)
-{
-    while (!text.empty() && IsBlankByte(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string_view Trim(std::string_view text)
 {

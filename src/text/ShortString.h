@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,7 +29,13 @@ class ShortString
         return *this;
     }
 
-    void assign(std::string_view text);
+    // Keeps the first 255 bytes of `text`. Inline, and copying short texts without a call,
+    // since the readers store every value of a file through it.
+    void assign(std::string_view text)
+    {
+        m_length = static_cast<std::uint8_t>(std::min(text.size(), kCapacity));
+        CopyShort(m_bytes.data(), text.data(), m_length);
+    }
     void clear() { m_length = 0; }
 
     std::string_view view() const { return {m_bytes.data(), m_length}; }
@@ -41,6 +49,26 @@ class ShortString
     }
 
   private:
+    // Copies `count` bytes as fixed-size pieces, the last of which ends at the end and may
+    // overlap the one before; the compiler turns each piece into a move or two.
+    static void CopyShort(char* to, const char* from, std::size_t count)
+    {
+        const auto copyPieces = [&]<std::size_t kPiece>() {
+            for (std::size_t i = 0; i + kPiece < count; i += kPiece)
+                std::memcpy(to + i, from + i, kPiece);
+            std::memcpy(to + count - kPiece, from + count - kPiece, kPiece);
+        };
+        if (count >= 16)
+            copyPieces.template operator()<16>();
+        else if (count >= 8)
+            copyPieces.template operator()<8>();
+        else if (count >= 4)
+            copyPieces.template operator()<4>();
+        else
+            for (std::size_t i = 0; i < count; ++i)
+                to[i] = from[i];
+    }
+
     std::uint8_t m_length = 0;
     // Only the first m_length bytes are ever read or copied, so the rest is left
     // uninitialised: a blank card then costs nothing to make, even 999 of them at once.

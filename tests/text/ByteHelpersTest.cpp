@@ -106,5 +106,31 @@ TEST(FindBytes, GivesTheOneBasedPositionOfTheFirstMatchOrZero)
             << HexBytes(c.needle) << " in " << HexBytes(c.text);
 }
 
+// The pair search tests sixteen places at a time and the last few one by one, so the pair
+// is put at every place of texts shorter and longer than a few blocks, among bytes that
+// each look like half of it.
+TEST(FindBytePair, FindsThePairAtEveryPlaceOfTextsOfEveryLength)
+{
+    for (std::size_t size = 0; size <= 70; ++size) {
+        // All lead bytes, then all second bytes: the pair never appears.
+        std::string text(size, '\x81');
+        EXPECT_EQ(FindBytePair(text, '\x81', '\x7A'), 0u) << HexBytes(text);
+        text.assign(size, '\x7A');
+        if (size > 0)
+            text.back() = '\x81';
+        EXPECT_EQ(FindBytePair(text, '\x81', '\x7A'), 0u) << HexBytes(text);
+        // One second byte among lead bytes makes the pair end there; a later one is not
+        // the first.
+        for (std::size_t second = 1; second < size; ++second) {
+            text.assign(size, '\x81');
+            text[second] = '\x7A';
+            if (second + 2 < size)
+                text[size - 1] = '\x7A';
+            EXPECT_EQ(FindBytePair(text, '\x81', '\x7A'), second) << HexBytes(text);
+            EXPECT_EQ(FindBytes(text, "\x81\x7A"), second) << HexBytes(text);
+        }
+    }
+}
+
 } // namespace
 } // namespace velm

@@ -1,7 +1,9 @@
 #include "text/ShortString.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 namespace velm
 {
@@ -26,6 +28,34 @@ TEST(ShortString, LongerTextKeepsItsFirst255BytesEvenInsideACharacter)
     ASSERT_EQ(stored.size(), 255u);
     EXPECT_EQ(stored.view(), std::string_view(text).substr(0, 255));
     EXPECT_EQ(static_cast<unsigned char>(stored.view().back()), 0x82);
+}
+
+// Texts of every length are copied in pieces of 16, 8 and 4 bytes that may overlap; each
+// byte must still land in its place.
+TEST(ShortString, StoresTextsOfEveryLengthByteForByte)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += static_cast<char>(i * 7 + 1);
+    for (std::size_t length = 0; length <= text.size(); ++length) {
+        const std::string_view wanted =
+            std::string_view(text).substr(0, std::min(length, std::size_t{255}));
+        ShortString stored(std::string_view(text).substr(0, length));
+        EXPECT_EQ(stored.view(), wanted) << "length " << length;
+        const ShortString copy(stored);
+        EXPECT_EQ(copy.view(), wanted) << "copy, length " << length;
+        stored = *&stored;
+        EXPECT_EQ(stored.view(), wanted) << "assigned to itself, length " << length;
+    }
+}
+
+TEST(ShortString, AssigningAShorterTextForgetsTheRest)
+{
+    ShortString stored(std::string(200, 'a'));
+    stored = ShortString("bc");
+    EXPECT_EQ(stored.view(), "bc");
+    stored.assign("");
+    EXPECT_TRUE(stored.empty());
 }
 
 } // namespace
