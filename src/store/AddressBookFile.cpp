@@ -9,24 +9,18 @@
 #include "text/ShortString.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstring>
+#include <span>
 
 namespace velm
 {
 namespace
 {
 
-// The tags of the file and the "】" that closes every value.
-constexpr std::string_view kNameTag = "\x96\xBC\x81\x79";    // 名【
-constexpr std::string_view kOpenTag = "\x81\x79";            // 【
-constexpr std::string_view kYomiTag = "\x93\xC7\x81\x79";    // 読【
-constexpr std::string_view kAddressTag = "\x8F\x5A\x81\x79"; // 住【
-constexpr std::string_view kCompanyTag = "\x94\xF5\x81\x79"; // 備【
-constexpr std::string_view kPlaceTag = "\x8F\x8A\x81\x79";   // 所【
-constexpr std::string_view kRemarkTag = "\x8D\x6C\x81\x79";  // 考【
-constexpr std::string_view kPostTag = "\x81\xA7\x81\x79";    // 〒【
-constexpr std::string_view kPhoneTag = "\x93\x64\x81\x79";   // 電【
-constexpr std::string_view kClose = "\x81\x7A";              // 】
+constexpr std::string_view kClose = "\x81\x7A";           // 】
+constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
 constexpr std::string_view kSeparatorStart = "*****";
 constexpr std::size_t kLineWidth = 78;
 
@@ -35,6 +29,72 @@ constexpr std::string_view kSafeClose = "\x81\x6E"; // ］
 constexpr std::string_view kSafeZ = "\x82\x9A";     // ｚ
 constexpr char kZ = '\x7A';
 constexpr char kCloseLeadByte = '\x81';
+
+// One column of a card line: the bytes that open it and the field it holds, padded or cut
+// to its width. A column after the first is opened by the "】" that closes the one before
+// it, then its tag.
+struct CardColumn {
+    std::string_view opening;
+    ShortString CardRecord::*field;
+    std::size_t width;
+};
+
+// The four lines of a card as this program writes them, each closed by a "】" after its
+// last column.
+constexpr CardColumn kNameLine[] = {
+    {kNameTag, &CardRecord::Name1, 18},
+    {"\x81\x7A\x81\x79", &CardRecord::Name2, 18},        // 】【
+    {"\x81\x7A\x93\xC7\x81\x79", &CardRecord::Yomi, 20}, // 】読【
+    {"\x81\x7A\x81\x79", &CardRecord::Mark, 2},          // 】【
+};
+constexpr CardColumn kAddressLine[] = {
+    {"\x8F\x5A\x81\x79", &CardRecord::Jusyo1, 40},        // 住【
+    {"\x81\x7A\x94\xF5\x81\x79", &CardRecord::biko1, 26}, // 】備【
+};
+constexpr CardColumn kPlaceLine[] = {
+    {"\x8F\x8A\x81\x79", &CardRecord::Jusyo2, 40},        // 所【
+    {"\x81\x7A\x8D\x6C\x81\x79", &CardRecord::biko2, 26}, // 】考【
+};
+constexpr CardColumn kPostLine[] = {
+    {"\x81\xA7\x81\x79", &CardRecord::PostNo, 8},       // 〒【
+    {"\x81\x7A\x93\x64\x81\x79", &CardRecord::Tel, 16}, // 】電【
+    {"\x81\x7A\x81\x79", &CardRecord::biko3, 38},       // 】【
+};
+using CardLine = std::span<const CardColumn>;
+constexpr std::array<CardLine, 4> kCardLines{kNameLine, kAddressLine, kPlaceLine, kPostLine};
+
+// For each place of a card line where a "】" could start, all bits set where one does as
+// this program writes the line, and none elsewhere.
+constexpr std::size_t kPairPlaces = kLineWidth - 1;
+using CloseMarks = std::array<char, kPairPlaces>;
+
+constexpr CloseMarks MarkCloses(CardLine columns)
+{
+    CloseMarks marks{};
+    std::size_t at = 0;
+    for (const CardColumn& column : columns) {
+        if (at != 0)
+            marks[at] = -1;
+        at += column.opening.size() + column.width;
+    }
+    marks[at] = -1;
+    return marks;
+}
+
+constexpr std::size_t LineWidth(CardLine columns)
+{
+    std::size_t width = kClose.size();
+    for (const CardColumn& column : columns)
+        width += column.opening.size() + column.width;
+    return width;
+}
+
+static_assert(std::ranges::all_of(kCardLines,
+                                  [](CardLine line) { return LineWidth(line) == kLineWidth; }));
+static_assert(kPairPlaces >= kByteBlockSize);
+
+constexpr std::array<CloseMarks, 4> kCloseMarks{MarkCloses(kNameLine), MarkCloses(kAddressLine),
+                                                MarkCloses(kPlaceLine), MarkCloses(kPostLine)};
 
 // The bytes `count` bytes from 1-based position `index` on, as far as the text reaches.
 std::string_view CopyBytes(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count)
@@ -51,37 +111,79 @@ enum class Consume { Yes, No };
 // search starts after it.
 void TakeValue(std::string_view& line, std::string_view tag, ShortString& field, Consume consume)
 {
-    // In a file this program wrote the tag starts the rest of the line.
-    const auto p =
-        static_cast<std::ptrdiff_t>(StartsWithBytes(line, tag) ? 1 : FindBytes(line, tag));
-    const auto q = static_cast<std::ptrdiff_t>(FindBytes(line, kClose));
+    const auto p = static_cast<std::ptrdiff_t>(FindBytes(line, tag));
+    const auto q = static_cast<std::ptrdiff_t>(FindBytePair(line, kClose[0], kClose[1]));
     const auto length = static_cast<std::ptrdiff_t>(tag.size());
     field.assign(RightTrim(CopyBytes(line, p + length, q - p - length)));
     if (consume == Consume::Yes)
         line.remove_prefix(std::min(line.size(), static_cast<std::size_t>(q) + 1));
 }
 
+// Reads any card line by its tags: each column's tag (its opening without the "】") is
+// looked for, and every column but the last consumes the line up to its "】".
+void ReadLineByTags(std::string_view line, CardLine columns, CardRecord& card)
+{
+    for (std::size_t j = 0; j < columns.size(); ++j) {
+        const std::string_view opening = columns[j].opening;
+        const std::string_view tag = j == 0 ? opening : opening.substr(kClose.size());
+        const Consume consume = j + 1 < columns.size() ? Consume::Yes : Consume::No;
+        TakeValue(line, tag, card.*columns[j].field, consume);
+    }
+}
+
+// Whether the "】" of the line are exactly those that `marks` marks: none lies inside a
+// column.
+bool HasClosesOnlyAt(std::string_view line, const CloseMarks& marks)
+{
+    ByteBlock differences{};
+    // The last block ends with the last place, overlapping the one before it.
+    for (std::size_t block = 0; block < kPairPlaces; block += kByteBlockSize) {
+        const std::size_t at = std::min(block, kPairPlaces - kByteBlockSize);
+        ByteBlock expected;
+        std::memcpy(&expected, marks.data() + at, kByteBlockSize);
+        differences |= PairHits(line.data() + at, kClose[0], kClose[1]) ^ expected;
+    }
+    return FirstHit(differences) == kByteBlockSize;
+}
+
+// Reads a card line written exactly as this program writes it by position, and gives
+// false, having read nothing, for any other line. In such a line every tag starts the
+// rest of the line that ReadLineByTags searches, and the first "】" of that rest closes
+// the column, so both read the same values; this way costs a fraction of the searches.
+bool ReadLineByPosition(std::string_view line, std::size_t lineIndex, CardRecord& card)
+{
+    if (line.size() != kLineWidth || !HasClosesOnlyAt(line, kCloseMarks[lineIndex]))
+        return false;
+    const CardLine columns = kCardLines[lineIndex];
+    std::size_t at = 0;
+    for (const CardColumn& column : columns) {
+        if (!StartsWithBytes(line.substr(at), column.opening))
+            return false;
+        at += column.opening.size() + column.width;
+    }
+    at = 0;
+    for (const CardColumn& column : columns) {
+        at += column.opening.size();
+        (card.*column.field).assign(RightTrim(line.substr(at, column.width)));
+        at += column.width;
+    }
+    return true;
+}
+
+// Whether a line starts a card: it holds "名【", at its start in a file this program wrote.
+bool StartsCard(std::string_view line)
+{
+    return StartsWithBytes(line, kNameTag) || FindBytes(line, kNameTag) != 0;
+}
+
 void ReadCard(std::string_view first, LineReader& reader, CardRecord& card)
 {
-    std::string_view line = first;
-    TakeValue(line, kNameTag, card.Name1, Consume::Yes);
-    TakeValue(line, kOpenTag, card.Name2, Consume::Yes);
-    TakeValue(line, kYomiTag, card.Yomi, Consume::Yes);
-    TakeValue(line, kOpenTag, card.Mark, Consume::No);
-
-    line = reader.ReadLine();
-    TakeValue(line, kAddressTag, card.Jusyo1, Consume::Yes);
-    TakeValue(line, kCompanyTag, card.biko1, Consume::No);
-
-    line = reader.ReadLine();
-    TakeValue(line, kPlaceTag, card.Jusyo2, Consume::Yes);
-    TakeValue(line, kRemarkTag, card.biko2, Consume::No);
-
-    line = reader.ReadLine();
-    TakeValue(line, kPostTag, card.PostNo, Consume::Yes);
+    for (std::size_t i = 0; i < kCardLines.size(); ++i) {
+        const std::string_view line = i == 0 ? first : reader.ReadLine();
+        if (!ReadLineByPosition(line, i, card))
+            ReadLineByTags(line, kCardLines[i], card);
+    }
     card.PostNo.assign(NormalisePostNo(card.PostNo.view()));
-    TakeValue(line, kPhoneTag, card.Tel, Consume::Yes);
-    TakeValue(line, kOpenTag, card.biko3, Consume::No);
 }
 
 bool IsFullWidthDigit(std::string_view pair)
@@ -123,57 +225,23 @@ std::string ToHalfWidthPostalCharacters(std::string_view text)
     return result;
 }
 
-void AppendLine(std::string& out, std::string_view line)
+void AppendLineEnd(std::string& out)
 {
-    out += line;
     out += "\r\n";
-}
-
-void AppendColumn(std::string& line, std::string_view value, std::size_t width)
-{
-    AppendFixedColumn(line, FileSafeValue(value), width);
 }
 
 void AppendCard(std::string& out, const CardRecord& card)
 {
-    std::string line;
-    line.reserve(kLineWidth);
-
-    line = kNameTag;
-    AppendColumn(line, card.Name1.view(), 18);
-    line += "\x81\x7A\x81\x79"; // 】【
-    AppendColumn(line, card.Name2.view(), 18);
-    line += "\x81\x7A\x93\xC7\x81\x79"; // 】読【
-    AppendColumn(line, card.Yomi.view(), 20);
-    line += "\x81\x7A\x81\x79"; // 】【
-    AppendColumn(line, card.Mark.view(), 2);
-    line += kClose;
-    AppendLine(out, line);
-
-    line = kAddressTag;
-    AppendColumn(line, card.Jusyo1.view(), 40);
-    line += "\x81\x7A\x94\xF5\x81\x79"; // 】備【
-    AppendColumn(line, card.biko1.view(), 26);
-    line += kClose;
-    AppendLine(out, line);
-
-    line = kPlaceTag;
-    AppendColumn(line, card.Jusyo2.view(), 40);
-    line += "\x81\x7A\x8D\x6C\x81\x79"; // 】考【
-    AppendColumn(line, card.biko2.view(), 26);
-    line += kClose;
-    AppendLine(out, line);
-
-    line = kPostTag;
-    AppendColumn(line, card.PostNo.view(), 8);
-    line += "\x81\x7A\x93\x64\x81\x79"; // 】電【
-    AppendColumn(line, card.Tel.view(), 16);
-    line += "\x81\x7A\x81\x79"; // 】【
-    AppendColumn(line, card.biko3.view(), 38);
-    line += kClose;
-    AppendLine(out, line);
-
-    AppendLine(out, std::string(kLineWidth, '*'));
+    for (const CardLine columns : kCardLines) {
+        for (const CardColumn& column : columns) {
+            out += column.opening;
+            AppendFixedColumn(out, FileSafeValue((card.*column.field).view()), column.width);
+        }
+        out += kClose;
+        AppendLineEnd(out);
+    }
+    out.append(kLineWidth, '*');
+    AppendLineEnd(out);
 }
 
 } // namespace
@@ -181,7 +249,7 @@ void AppendCard(std::string& out, const CardRecord& card)
 std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::string_view bytes)
 {
     LineReader reader(bytes);
-    if (FindBytes(reader.ReadLine(), kNameTag) == 0)
+    if (!StartsCard(reader.ReadLine()))
         return AddressBookRefusal::NoCards;
 
     reader = LineReader(bytes);
@@ -192,7 +260,7 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
         const std::string_view line = reader.ReadLine();
         if (StartsWithBytes(line, kSeparatorStart))
             continue;
-        if (FindBytes(line, kNameTag) == 0)
+        if (!StartsCard(line))
             break;
         if (cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
             return AddressBookRefusal::TooManyCards;

@@ -264,5 +264,41 @@ TEST(AddressBookRoundTrip, SavedCardsLoadAsTheirCutAndTrimmedValues)
     ExpectCards("round trip", FormatAddressBook(*store), loaded);
 }
 
+// Lines of the width this program writes are read by position only when they are laid out
+// exactly as it writes them; any other such line is read by its tags, which may shift the
+// values. Bytes are overwritten in a written card, so that its lines keep their width.
+TEST(ParseAddressBook, ReadsLinesOfTheWrittenWidthByTheirTagsWhenTheyDifferFromTheLayout)
+{
+    auto store = std::make_unique<CardStore>();
+    store->ReplaceCards({MakeCard(kA)});
+    const std::string written = FormatAddressBook(*store);
+    const std::size_t line2 = FirstLines(written, 1).size();
+    const auto overwritten = [&written](std::size_t at, std::string_view bytes) {
+        return std::string(written).replace(at, bytes.size(), bytes);
+    };
+
+    // "】" inside Name1 ends it; the next tags are then found after the "】" that close
+    // them, and the mark takes the reading.
+    CardValues closeInName = kA;
+    closeInName[0] = "Ao";
+    closeInName[1] = closeInName[2] = "";
+    closeInName[3] = "aoki";
+    // A line that lacks its tag is read from the fourth byte on.
+    CardValues noAddressTag = kA;
+    noAddressTag[4] = "yTokyo";
+    // "】" across the end of a column and the bracket after it is no "】" of the line.
+    CardValues leadByteAtColumnEnd = kA;
+    leadByteAtColumnEnd[0] = "Aoki             \x81";
+
+    const ParseCase cases[] = {
+        {"as written", written, {kA}},
+        {"closing bracket inside a column", overwritten(6, "\x81\x7A"), {closeInName}},
+        {"tag replaced", overwritten(line2, "xx"), {noAddressTag}},
+        {"lead byte before a closing bracket", overwritten(21, "\x81"), {leadByteAtColumnEnd}},
+    };
+    for (const ParseCase& c : cases)
+        ExpectCards(c.what, c.file, c.cards);
+}
+
 } // namespace
 } // namespace velm
