@@ -278,11 +278,29 @@ std::string FormatAddressBook(const CardStore& store)
     return out;
 }
 
+namespace
+{
+
+// Both pairs that FileSafeValue changes hold the byte "z" (0x7A): as the second byte of
+// "】" or as the "z" itself. A value without it, the usual value, stays as it is.
+bool MayNeedMakingSafe(std::string_view value)
+{
+    return value.find(kZ) != std::string_view::npos;
+}
+
+} // namespace
+
+void AssignFileSafe(ShortString& field, std::string_view value)
+{
+    if (MayNeedMakingSafe(value))
+        field.assign(FileSafeValue(value));
+    else
+        field.assign(value);
+}
+
 std::string FileSafeValue(std::string_view value)
 {
-    // Both pairs that must change hold the byte "z" (0x7A): as the second byte of "】" or
-    // as the "z" itself. A value without it, the usual value, is copied whole.
-    if (value.find(kZ) == std::string_view::npos)
+    if (!MayNeedMakingSafe(value))
         return std::string(value.substr(0, ShortString::kCapacity));
     std::string safe;
     safe.reserve(value.size());

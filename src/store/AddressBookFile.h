@@ -31,6 +31,9 @@ std::string FormatAddressBook(const CardStore& store);
 // holding the pair would end early and shift the fields after it.
 std::string FileSafeValue(std::string_view value);
 
+// Stores FileSafeValue(value) in `field`, without making a string when nothing changes.
+void AssignFileSafe(ShortString& field, std::string_view value);
+
 // Postal-code normalisation applied to PostNo while loading.
 std::string HankakuDigit(std::string_view pair);
 std::string PostNoHankaku(std::string_view postNo);

@@ -27,7 +27,7 @@ void CardStore::Commit(int k, const BoxTexts& boxes)
     CardRecord& target = card(k);
     auto fields = target.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->assign(FileSafeValue(RightTrim(boxes[i])));
+        AssignFileSafe(*fields[i], RightTrim(boxes[i]));
     if (k > CardCount && !target.Name1.empty())
         ++CardCount;
     StoreModified = true;

@@ -186,6 +186,10 @@ TEST(FileSafeValue, ReplacesOnlyTheCharactersThatFormTheClosingPair)
     for (const SafeCase& c : cases) {
         const std::string safe = FileSafeValue(c.value);
         EXPECT_EQ(safe, c.safe) << HexBytes(c.value) << " gave " << HexBytes(safe);
+        ShortString field("old value");
+        AssignFileSafe(field, c.value);
+        EXPECT_EQ(field.view(), c.safe)
+            << HexBytes(c.value) << " stored " << HexBytes(field.view());
     }
 }
 
@@ -197,6 +201,11 @@ TEST(FileSafeValue, KeepsAtMost255Bytes)
     const std::string safe = FileSafeValue(value);
     ASSERT_EQ(safe.size(), 255u);
     EXPECT_EQ(safe.substr(253), "\x82\x81");
+    ShortString field;
+    AssignFileSafe(field, value);
+    EXPECT_EQ(field.view(), safe);
+    AssignFileSafe(field, std::string(300, 'y'));
+    EXPECT_EQ(field.view(), std::string(255, 'y'));
 }
 
 } // namespace
