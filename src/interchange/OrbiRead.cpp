@@ -41,7 +41,7 @@ struct ValueCursor {
 // which are taken to be the quotes and the comma without looking at them. An unquoted abc
 // followed by a comma so gives b. Without a comma the value is empty and the line is left
 // as it is.
-std::string NextPlainValue(ValueCursor& cursor)
+std::string_view NextPlainValue(ValueCursor& cursor)
 {
     const std::size_t comma = cursor.lacksComma ? 0 : FindBytes(cursor.rest, ",");
     if (comma == 0) {
@@ -53,16 +53,16 @@ std::string NextPlainValue(ValueCursor& cursor)
     cursor.rest.remove_prefix(comma);
     if (raw.size() < 4)
         return {};
-    return std::string(raw.substr(1, raw.size() - 3));
+    return raw.substr(1, raw.size() - 3);
 }
 
-// NextValue on a cursor.
-std::string TakeValue(ValueCursor& cursor)
+// NextValue on a cursor; the value is a view into the line.
+std::string_view TakeValue(ValueCursor& cursor)
 {
     if (cursor.rest.starts_with('"') && !cursor.lacksQuoteComma) {
         const std::size_t close = FindBytes(cursor.rest.substr(1), kQuoteComma);
         if (close != 0) {
-            std::string value(cursor.rest.substr(1, close - 1));
+            const std::string_view value = cursor.rest.substr(1, close - 1);
             cursor.rest.remove_prefix(close + kQuoteComma.size());
             return value;
         }
@@ -81,41 +81,46 @@ std::size_t FirstSpace(std::string_view value)
     return std::min(ascii, fullWidth);
 }
 
-void StoreValue(ShortString& field, std::string_view value)
-{
-    field.assign(FileSafeValue(value));
-}
-
 bool IsKnownTag(std::string_view value)
 {
     return std::any_of(kKnownColumns.begin(), kKnownColumns.end(),
                        [value](const OrbiColumn& column) { return column.tag == value; });
 }
 
-void StoreColumn(CardRecord& card, std::string_view tag, std::string_view value)
+// The known column that each of the 50 slots names, or none. Looked up once per tag line,
+// so that the data lines need no comparison of tags.
+using SlotColumns = std::array<const OrbiColumn*, kOrbiColumns>;
+
+SlotColumns ColumnsOf(const InterchangeTags& tags)
 {
-    if (tag == kAddressTag) {
-        PADR2(card, value);
-        return;
+    SlotColumns columns{};
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        for (const OrbiColumn& column : kKnownColumns) {
+            if (column.tag == tags[i])
+                columns[i] = &column;
+        }
     }
-    for (const OrbiColumn& column : kKnownColumns) {
-        if (column.tag == tag)
-            StoreValue(card.*column.field, value);
-    }
+    return columns;
 }
 
-// A blank card filled from the rest of a data line: each of the first 50 values goes to
-// the field its column's tag names; a value under an empty tag slot is dropped.
-CardRecord CardFromDataLine(std::string_view line, const InterchangeTags& tags)
+void StoreColumn(CardRecord& card, const OrbiColumn& column, std::string_view value)
 {
-    CardRecord card;
+    if (column.tag == kAddressTag)
+        PADR2(card, value);
+    else
+        AssignFileSafe(card.*column.field, value);
+}
+
+// Fills a blank card from the rest of a data line: each of the first 50 values goes to the
+// field its column names; a value in a slot without a known tag is dropped.
+void FillCard(CardRecord& card, std::string_view line, const SlotColumns& columns)
+{
     ValueCursor cursor{line};
-    for (std::size_t i = 0; i < tags.size() && !cursor.rest.empty(); ++i) {
-        const std::string value = TakeValue(cursor);
-        if (!tags[i].empty())
-            StoreColumn(card, tags[i], value);
+    for (std::size_t i = 0; i < columns.size() && !cursor.rest.empty(); ++i) {
+        const std::string_view value = TakeValue(cursor);
+        if (columns[i] != nullptr)
+            StoreColumn(card, *columns[i], value);
     }
-    return card;
 }
 
 std::string_view WithoutRecordType(std::string_view line)
@@ -129,7 +134,7 @@ std::string_view WithoutRecordType(std::string_view line)
 std::string NextValue(std::string_view& line)
 {
     ValueCursor cursor{line};
-    std::string value = TakeValue(cursor);
+    const std::string value(TakeValue(cursor));
     line = cursor.rest;
     return value;
 }
@@ -139,9 +144,9 @@ void ORBIkaiseki(std::string_view line, InterchangeTags& tags)
     tags.fill(std::string());
     ValueCursor cursor{line};
     for (std::size_t i = 0; i < tags.size() && !cursor.rest.empty(); ++i) {
-        std::string value = TakeValue(cursor);
+        const std::string_view value = TakeValue(cursor);
         if (IsKnownTag(value))
-            tags[i] = std::move(value);
+            tags[i] = value;
     }
 }
 
@@ -149,17 +154,17 @@ void PADR2(CardRecord& card, std::string_view value)
 {
     const std::size_t separator = FindBytes(value, kAddressSeparator);
     if (separator != 0) {
-        StoreValue(card.Jusyo1, value.substr(0, separator - 1));
-        StoreValue(card.Jusyo2, value.substr(separator - 1 + kAddressSeparator.size()));
+        AssignFileSafe(card.Jusyo1, value.substr(0, separator - 1));
+        AssignFileSafe(card.Jusyo2, value.substr(separator - 1 + kAddressSeparator.size()));
         return;
     }
     const std::size_t space = FirstSpace(value);
     if (space == 0) {
-        StoreValue(card.Jusyo1, value);
+        AssignFileSafe(card.Jusyo1, value);
         return;
     }
-    StoreValue(card.Jusyo1, value.substr(0, space - 1));
-    StoreValue(card.Jusyo2, value.substr(space - 1));
+    AssignFileSafe(card.Jusyo1, value.substr(0, space - 1));
+    AssignFileSafe(card.Jusyo2, value.substr(space - 1));
 }
 
 std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view bytes)
@@ -169,6 +174,7 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view byt
         return OrbiRefusal::NotOrbi;
 
     InterchangeTags tags;
+    SlotColumns columns{};
     std::vector<CardRecord> cards;
     // The store takes this vector as its 999 slots, so room for all of them is made now.
     cards.reserve(CardStore::kCapacity);
@@ -179,10 +185,11 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view byt
         const std::string_view recordType = line.substr(0, kRecordTypeLength - 1);
         if (recordType == kTagRecord) {
             ORBIkaiseki(WithoutRecordType(line), tags);
+            columns = ColumnsOf(tags);
         } else if (recordType == kDataRecord) {
             if (cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
                 return OrbiRefusal::TooManyCards;
-            cards.push_back(CardFromDataLine(WithoutRecordType(line), tags));
+            FillCard(cards.emplace_back(), WithoutRecordType(line), columns);
         }
         if (reader.AtEnd())
             break;
