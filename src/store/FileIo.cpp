@@ -1,5 +1,6 @@
 #include "store/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -82,21 +83,30 @@ FileFailure LastError()
     return FileFailure::FromErrno(errno);
 }
 
+// Reads to the end straight into `out`, growing it a block at a time whenever it is full,
+// and cuts it to what was read. Sized beforehand to the file's size and a byte more, a
+// regular file is read by one call and its end found by a second.
 std::optional<FileFailure> ReadAll(int fd, std::size_t limit, std::string& out)
 {
-    char buffer[65536];
+    constexpr std::size_t kBlock = 65536;
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (filled == out.size()) {
+            if (filled > limit)
+                return FileFailure{FileFailure::Kind::Other, EFBIG};
+            out.resize(std::min(limit + 1, filled + std::max(kBlock, filled)));
+        }
+        const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             return LastError();
         }
-        if (got == 0)
+        if (got == 0) {
+            out.resize(filled);
             return std::nullopt;
-        if (out.size() + static_cast<std::size_t>(got) > limit)
-            return FileFailure{FileFailure::Kind::Other, EFBIG};
-        out.append(buffer, static_cast<std::size_t>(got));
+        }
+        filled += static_cast<std::size_t>(got);
     }
 }
 
@@ -191,7 +201,7 @@ std::variant<std::string, FileFailure> ReadWholeFile(const std::string& path, st
         return FileFailure{FileFailure::Kind::Other, EFBIG};
     std::string bytes;
     if (S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
     if (auto failure = ReadAll(file.get(), limit, bytes))
         return *failure;
     return bytes;

@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -297,6 +298,23 @@ TEST_F(FileIoTest, ReadLimitAlsoHoldsForFilesWithoutASize)
     const auto endless = ReadWholeFile("/dev/zero", 100000);
     ASSERT_TRUE(std::holds_alternative<FileFailure>(endless));
     EXPECT_EQ(std::get<FileFailure>(endless).systemError, EFBIG);
+}
+
+// A stream has no size to prepare for, so it is read in growing blocks.
+TEST_F(FileIoTest, StreamsWithoutASizeAreReadWholeAcrossBlocks)
+{
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes += static_cast<char>(i % 251);
+    const std::string fifo = PathOf("stream");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << bytes; });
+    const auto read = ReadWholeFile(fifo);
+    writer.join();
+    ASSERT_TRUE(std::holds_alternative<std::string>(read));
+    const std::string& got = std::get<std::string>(read);
+    ASSERT_EQ(got.size(), bytes.size());
+    EXPECT_TRUE(got == bytes);
 }
 
 TEST_F(FileIoTest, FileExistsOnlyForFiles)
