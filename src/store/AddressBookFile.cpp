@@ -63,24 +63,6 @@ constexpr CardColumn kPostLine[] = {
 using CardLine = std::span<const CardColumn>;
 constexpr std::array<CardLine, 4> kCardLines{kNameLine, kAddressLine, kPlaceLine, kPostLine};
 
-// For each place of a card line where a "】" could start, all bits set where one does as
-// this program writes the line, and none elsewhere.
-constexpr std::size_t kPairPlaces = kLineWidth - 1;
-using CloseMarks = std::array<char, kPairPlaces>;
-
-constexpr CloseMarks MarkCloses(CardLine columns)
-{
-    CloseMarks marks{};
-    std::size_t at = 0;
-    for (const CardColumn& column : columns) {
-        if (at != 0)
-            marks[at] = -1;
-        at += column.opening.size() + column.width;
-    }
-    marks[at] = -1;
-    return marks;
-}
-
 constexpr std::size_t LineWidth(CardLine columns)
 {
     std::size_t width = kClose.size();
@@ -91,10 +73,47 @@ constexpr std::size_t LineWidth(CardLine columns)
 
 static_assert(std::ranges::all_of(kCardLines,
                                   [](CardLine line) { return LineWidth(line) == kLineWidth; }));
-static_assert(kPairPlaces >= kByteBlockSize);
 
-constexpr std::array<CloseMarks, 4> kCloseMarks{MarkCloses(kNameLine), MarkCloses(kAddressLine),
-                                                MarkCloses(kPlaceLine), MarkCloses(kPostLine)};
+// What a card line looks like as this program writes it, place by place, for the places
+// where a "】" could start (all but the last byte, which the "】" there covers): the fixed
+// bytes of the openings and the closing "】" with all bits of `fixed` set for them, and all
+// bits of `closes` set where a "】" starts.
+constexpr std::size_t kPlaces = kLineWidth - 1;
+static_assert(kPlaces >= kByteBlockSize);
+
+struct WrittenLine {
+    std::array<char, kPlaces> bytes{};
+    std::array<char, kPlaces> fixed{};
+    std::array<char, kPlaces> closes{};
+};
+
+constexpr WrittenLine DescribeWrittenLine(CardLine columns)
+{
+    WrittenLine line;
+    std::size_t at = 0;
+    const auto putFixed = [&line, &at](std::string_view text) {
+        for (const char byte : text) {
+            if (at < kPlaces) {
+                line.bytes[at] = byte;
+                line.fixed[at] = -1;
+            }
+            ++at;
+        }
+    };
+    for (const CardColumn& column : columns) {
+        if (at != 0)
+            line.closes[at] = -1;
+        putFixed(column.opening);
+        at += column.width;
+    }
+    line.closes[at] = -1;
+    putFixed(kClose);
+    return line;
+}
+
+constexpr std::array<WrittenLine, 4> kWrittenLines{
+    DescribeWrittenLine(kNameLine), DescribeWrittenLine(kAddressLine),
+    DescribeWrittenLine(kPlaceLine), DescribeWrittenLine(kPostLine)};
 
 // The bytes `count` bytes from 1-based position `index` on, as far as the text reaches.
 std::string_view CopyBytes(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count)
@@ -131,17 +150,25 @@ void ReadLineByTags(std::string_view line, CardLine columns, CardRecord& card)
     }
 }
 
-// Whether the "】" of the line are exactly those that `marks` marks: none lies inside a
-// column.
-bool HasClosesOnlyAt(std::string_view line, const CloseMarks& marks)
+// Whether the line is laid out exactly as `written` describes: every opening and the last
+// "】" in their places, and no "】" inside a column.
+bool IsWrittenLine(std::string_view line, const WrittenLine& written)
 {
+    if (line.size() != kLineWidth)
+        return false;
+    const auto block = [](const std::array<char, kPlaces>& places, std::size_t at) {
+        ByteBlock bytes;
+        std::memcpy(&bytes, places.data() + at, kByteBlockSize);
+        return bytes;
+    };
     ByteBlock differences{};
     // The last block ends with the last place, overlapping the one before it.
-    for (std::size_t block = 0; block < kPairPlaces; block += kByteBlockSize) {
-        const std::size_t at = std::min(block, kPairPlaces - kByteBlockSize);
-        ByteBlock expected;
-        std::memcpy(&expected, marks.data() + at, kByteBlockSize);
-        differences |= PairHits(line.data() + at, kClose[0], kClose[1]) ^ expected;
+    for (std::size_t start = 0; start < kPlaces; start += kByteBlockSize) {
+        const std::size_t at = std::min(start, kPlaces - kByteBlockSize);
+        ByteBlock bytes;
+        std::memcpy(&bytes, line.data() + at, kByteBlockSize);
+        differences |= (bytes ^ block(written.bytes, at)) & block(written.fixed, at);
+        differences |= PairHits(line.data() + at, kClose[0], kClose[1]) ^ block(written.closes, at);
     }
     return FirstHit(differences) == kByteBlockSize;
 }
@@ -152,17 +179,10 @@ bool HasClosesOnlyAt(std::string_view line, const CloseMarks& marks)
 // the column, so both read the same values; this way costs a fraction of the searches.
 bool ReadLineByPosition(std::string_view line, std::size_t lineIndex, CardRecord& card)
 {
-    if (line.size() != kLineWidth || !HasClosesOnlyAt(line, kCloseMarks[lineIndex]))
+    if (!IsWrittenLine(line, kWrittenLines[lineIndex]))
         return false;
-    const CardLine columns = kCardLines[lineIndex];
     std::size_t at = 0;
-    for (const CardColumn& column : columns) {
-        if (!StartsWithBytes(line.substr(at), column.opening))
-            return false;
-        at += column.opening.size() + column.width;
-    }
-    at = 0;
-    for (const CardColumn& column : columns) {
+    for (const CardColumn& column : kCardLines[lineIndex]) {
         at += column.opening.size();
         (card.*column.field).assign(RightTrim(line.substr(at, column.width)));
         at += column.width;
