@@ -300,5 +300,37 @@ TEST(ParseAddressBook, ReadsLinesOfTheWrittenWidthByTheirTagsWhenTheyDifferFromT
         ExpectCards(c.what, c.file, c.cards);
 }
 
+// A space after a line's last "】" changes nothing a line holds, but it makes the line one
+// byte wider than this program writes it, so it is read by its tags and not by position. The
+// two readings must agree, whatever byte of a written card is changed.
+TEST(ParseAddressBook, ReadsAWrittenLineByPositionAsItsTagsWouldRead)
+{
+    auto store = std::make_unique<CardStore>();
+    store->ReplaceCards({MakeCard(kA), MakeCard({"\x8E\x52\x93\x63", "\x81\x40x", "", "z",
+                                                 std::string(40, 'a'), "b", "", "", "c", "", ""})});
+    const std::string written = FormatAddressBook(*store);
+    const auto widened = [](const std::string& file) {
+        std::string wide;
+        for (std::size_t start = 0; start < file.size();) {
+            const std::size_t end = file.find("\r\n", start);
+            wide += file.substr(start, end - start) + " \r\n";
+            start = end + 2;
+        }
+        return wide;
+    };
+    constexpr std::string_view kBytes = "\x81\x7A\x79\x96\xBC\x20\x00\x0Ax";
+    for (std::size_t at = 0; at < written.size(); ++at) {
+        if (written[at] == '\r' || written[at] == '\n')
+            continue;
+        for (const char byte : kBytes) {
+            std::string changed = written;
+            changed[at] = byte;
+            const auto byPosition = ParseAddressBook(changed);
+            const auto byTags = ParseAddressBook(widened(changed));
+            ASSERT_EQ(byPosition, byTags) << "byte " << at << " made " << HexBytes({&byte, 1});
+        }
+    }
+}
+
 } // namespace
 } // namespace velm
