@@ -176,8 +176,12 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view byt
     InterchangeTags tags;
     SlotColumns columns{};
     std::vector<CardRecord> cards;
-    // The store takes this vector as its 999 slots, so room for all of them is made now.
-    cards.reserve(CardStore::kCapacity);
+    // Room for as many cards as the file could hold if its lines were as short as any data
+    // line the export writes, so that a full file is read without moving its cards as the
+    // vector grows and the store can take the vector as its slots.
+    constexpr std::size_t kShortestDataLine = 16;
+    cards.reserve(std::min(static_cast<std::size_t>(CardStore::kCapacity),
+                           bytes.size() / kShortestDataLine + 1));
     for (;;) {
         const std::string_view line = reader.ReadLine();
         if (line.empty())

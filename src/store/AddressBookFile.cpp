@@ -274,8 +274,12 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
 
     reader = LineReader(bytes);
     std::vector<CardRecord> cards;
-    // The store takes this vector as its 999 slots, so room for all of them is made now.
-    cards.reserve(CardStore::kCapacity);
+    // Room for as many cards as the file holds when written by this program, five lines of
+    // 80 bytes each, so that a full file is read without moving its cards as the vector
+    // grows and the store can take the vector as its slots.
+    constexpr std::size_t kWrittenCardBytes = 5 * (kLineWidth + 2);
+    cards.reserve(std::min(static_cast<std::size_t>(CardStore::kCapacity),
+                           bytes.size() / kWrittenCardBytes + 1));
     do {
         const std::string_view line = reader.ReadLine();
         if (StartsWithBytes(line, kSeparatorStart))

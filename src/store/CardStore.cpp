@@ -3,6 +3,7 @@
 #include "store/AddressBookFile.h"
 #include "text/RightTrim.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace velm
@@ -63,11 +64,19 @@ bool CardStore::Delete(int c)
 
 void CardStore::ReplaceCards(std::vector<CardRecord> cards)
 {
-    if (cards.size() > static_cast<std::size_t>(kCapacity))
+    const std::size_t n = cards.size();
+    if (n > static_cast<std::size_t>(kCapacity))
         std::abort();
-    CardCount = static_cast<int>(cards.size());
-    cards.resize(kCapacity);
-    m_slots.swap(cards);
+    if (cards.capacity() >= static_cast<std::size_t>(kCapacity)) {
+        // The vector has room for every slot, so it becomes the slots without a card copied.
+        cards.resize(kCapacity);
+        m_slots.swap(cards);
+    } else {
+        std::copy(cards.begin(), cards.end(), m_slots.begin());
+        for (std::size_t i = n; i < m_slots.size(); ++i)
+            m_slots[i].clear();
+    }
+    CardCount = static_cast<int>(n);
     StoreModified = false;
 }
 

@@ -61,8 +61,8 @@ class CardStore
     bool Delete(int c);
 
     // Replaces the cards with `cards` (at most 999): slots 1..n take them, slots above n
-    // are blanked, CardCount becomes n and StoreModified false. The vector's storage
-    // becomes the slots, so a loaded file is taken without copying its cards again.
+    // are blanked, CardCount becomes n and StoreModified false. A vector with room for 999
+    // cards becomes the slots itself, so a large file is taken without copying its cards.
     void ReplaceCards(std::vector<CardRecord> cards);
 
   private:

@@ -183,17 +183,24 @@ TEST(CardStoreDelete, RefusesNumbersOutsideTheCards)
     EXPECT_FALSE(empty->Delete(1));
 }
 
+// A vector with room for every slot becomes the slots; any other is copied into them. Both
+// must leave the same store.
 TEST(CardStoreReplace, BlanksTheSlotsAboveTheNewCardsAndClearsTheChangeFlag)
 {
-    auto store = StoreWithCards(5);
-    store->StoreModified = true;
-    const std::vector<CardRecord> cards{NamedCard("a"), NamedCard("b")};
-    store->ReplaceCards(cards);
-    EXPECT_EQ(store->CardCount, 2);
-    EXPECT_EQ(Names(*store, 2), "[a][b]");
-    for (int k = 3; k <= 6; ++k)
-        EXPECT_EQ(store->card(k), CardRecord{}) << "slot " << k;
-    EXPECT_FALSE(store->StoreModified);
+    for (const std::size_t room : {std::size_t{2}, std::size_t{CardStore::kCapacity}}) {
+        auto store = StoreWithCards(5);
+        store->StoreModified = true;
+        std::vector<CardRecord> cards;
+        cards.reserve(room);
+        cards.push_back(NamedCard("a"));
+        cards.push_back(NamedCard("b"));
+        store->ReplaceCards(std::move(cards));
+        EXPECT_EQ(store->CardCount, 2) << "room for " << room;
+        EXPECT_EQ(Names(*store, 2), "[a][b]") << "room for " << room;
+        for (int k = 3; k <= CardStore::kCapacity; ++k)
+            ASSERT_EQ(store->card(k), CardRecord{}) << "slot " << k << ", room for " << room;
+        EXPECT_FALSE(store->StoreModified) << "room for " << room;
+    }
 }
 
 } // namespace
