@@ -156,8 +156,9 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
         const std::string refused = fixture.pathInExeDir("refused.txt");
         if (c.bytes)
             fixture.writeFile("refused.txt", *c.bytes);
-        if (c.asFolder)
+        if (c.asFolder) {
             ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QStringLiteral("refused.txt")));
+        }
         TypeInto(form.Tel, QStringLiteral("555"));
 
         fixture.platform.dialogResults.push_back(Q(refused));
@@ -394,8 +395,9 @@ TEST(FileCloseQuery, CommitsTheCardThenAsksOnlyWhenTheStoreChanged)
         ExpectBytes(fixture.pathInExeDir("addr.txt"), c.fileAfter);
         EXPECT_EQ(form.store().card(1).Tel.view(), c.card1TelAfter);
         EXPECT_EQ(form.store().card(2).Tel.view(), "");
-        if (c.answer == Answer::Cancel)
+        if (c.answer == Answer::Cancel) {
             EXPECT_TRUE(form.store().StoreModified) << "the commit stays done";
+        }
         EXPECT_TRUE(fixture.platform.errors.empty());
     }
 }
@@ -464,8 +466,9 @@ class PermissionsHold
     PermissionsHold& operator=(const PermissionsHold&) = delete;
     ~PermissionsHold()
     {
-        if (m_wasRoot)
+        if (m_wasRoot) {
             EXPECT_EQ(::seteuid(0), 0);
+        }
     }
 
     bool active() const { return ::geteuid() != 0; }

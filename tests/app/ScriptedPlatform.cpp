@@ -34,9 +34,12 @@ std::optional<QString> ScriptedPlatform::runFileDialog(Dialog dialog, const File
         ADD_FAILURE() << "unscripted file dialog: " << setup.title.toStdString();
         return std::nullopt;
     }
-    auto result = dialogResults.front();
+    const bool cancelled = !dialogResults.front().has_value();
+    const QString path = dialogResults.front().value_or(QString());
     dialogResults.pop_front();
-    return result;
+    if (cancelled)
+        return std::nullopt;
+    return path;
 }
 
 void ScriptedPlatform::startProcess(const QString& program, const QStringList& arguments)

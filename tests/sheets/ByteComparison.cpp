@@ -9,7 +9,7 @@ namespace velm::test
 std::string HexDump(std::string_view bytes)
 {
     std::string dump;
-    char cell[16];
+    char cell[32];
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i % 16 == 0) {
             std::snprintf(cell, sizeof cell, "%s%06zx:", i == 0 ? "" : "\n", i);
