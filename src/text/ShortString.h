@@ -29,8 +29,9 @@ class ShortString
         return *this;
     }
 
-    // Keeps the first 255 bytes of `text`. Inline, and copying short texts without a call,
-    // since the readers store every value of a file through it.
+    // Keeps the first 255 bytes of `text`, which must not lie in this string's own bytes.
+    // Inline, and copying short texts without a call, since the readers store every value
+    // of a file through it.
     void assign(std::string_view text)
     {
         m_length = static_cast<std::uint8_t>(std::min(text.size(), kCapacity));
