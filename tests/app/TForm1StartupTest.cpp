@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 #include "app/ShiftJisLineEdit.h"
 #include "store/CardStore.h"
+#include "text/RepeatedBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +17,8 @@ namespace velm
 {
 namespace
 {
+
+using testing::Repeated;
 
 TEST(FormStartUp, WithoutAnAddressBookShowsAnEmptyStore)
 {
@@ -81,14 +84,6 @@ TEST(FormStartUp, LoadsTheAddressBookBesideTheProgramAndShowsCardOne)
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
-}
-
-std::string Repeated(const std::string& bytes, int times)
-{
-    std::string result;
-    for (int i = 0; i < times; ++i)
-        result += bytes;
-    return result;
 }
 
 TEST(FormStartUp, RefusedAddressBooksLoadNothingAndSayWhy)

@@ -4,6 +4,7 @@
 
 #include "interchange/Orbi.h"
 #include "interchange/OrbiTestSupport.h"
+#include "text/RepeatedBytes.h"
 
 #include <chrono>
 #include <functional>
@@ -20,21 +21,13 @@ namespace
 {
 
 using namespace std::literals;
+using testing::Repeated;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
 constexpr std::string_view kTags =
     "\"I\",\"NAPR\",\"NAME\",\"NAM2\",\"PZIP\",\"PADR\",\"PTEL\",\"OFCE\",\"SCTN\",\"RMRK\","
     "\"PSTN\",\r\n";
 constexpr std::string_view kClose = "\x81\x7A"; // 】
-
-std::string Repeat(std::string_view text, std::size_t times)
-{
-    std::string repeated;
-    repeated.reserve(text.size() * times);
-    for (std::size_t i = 0; i < times; ++i)
-        repeated += text;
-    return repeated;
-}
 
 std::vector<CardRecord> ImportedCards(std::string_view file)
 {
@@ -70,8 +63,8 @@ TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
         {"one header line without a line end", [] { return "ORBI" + std::string(kSize, 'x'); }, 0,
          ""},
         {"a data line of 50 MB of quotes", [&] { return prefix + std::string(kSize, '"'); }, 1, ""},
-        {"a data line of 50 MB of values", [&] { return prefix + Repeat("\"n\",", kSize / 4); }, 1,
-         "n"},
+        {"a data line of 50 MB of values", [&] { return prefix + Repeated("\"n\",", kSize / 4); },
+         1, "n"},
         {"a data line of one 50 MB value",
          [&] { return prefix + "\"" + std::string(kSize, 'a') + "\","; }, 1, std::string(255, 'a')},
         {"a tag line of 50 MB of quotes",
@@ -149,7 +142,7 @@ TEST(AdversarialImport, ALoneLeadByteEndingEveryValueStaysAndShiftsNothing)
 TEST(AdversarialImport, TenThousandCardsAreRefusedWholeAndQuickly)
 {
     const std::string file =
-        std::string(kHeader) + std::string(kTags) + Repeat("\"D\",\"y\",\"n\",\r\n", 10000);
+        std::string(kHeader) + std::string(kTags) + Repeated("\"D\",\"y\",\"n\",\r\n", 10000);
     std::variant<std::vector<CardRecord>, OrbiRefusal> result;
     const double seconds = SecondsFor([&] { result = ORBIread(file); });
     ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result));

@@ -1,6 +1,7 @@
 #include "interchange/Orbi.h"
 #include "interchange/OrbiTestSupport.h"
 #include "store/CardStore.h"
+#include "text/RepeatedBytes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,6 +14,8 @@ namespace velm
 {
 namespace
 {
+
+using testing::Repeated;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
 constexpr std::string_view kExportTags =
@@ -33,14 +36,6 @@ std::vector<CardRecord> ReadCards(std::string_view file)
         return {};
     }
     return std::get<std::vector<CardRecord>>(std::move(result));
-}
-
-std::string Repeat(std::string_view text, int times)
-{
-    std::string repeated;
-    for (int i = 0; i < times; ++i)
-        repeated += text;
-    return repeated;
 }
 
 TEST(OrbiRead, NextValue)
@@ -86,7 +81,7 @@ TEST(OrbiRead, TagLineSetsEverySlotAnew)
 TEST(OrbiRead, TagLineReadsOnlyFiftyValues)
 {
     InterchangeTags tags;
-    ORBIkaiseki(Repeat("\"NAME\",", 49) + "\"PTEL\",\"NAPR\",", tags);
+    ORBIkaiseki(Repeated("\"NAME\",", 49) + "\"PTEL\",\"NAPR\",", tags);
     EXPECT_EQ(tags[48], "NAME");
     EXPECT_EQ(tags[49], "PTEL");
 }
@@ -168,7 +163,7 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedDirectly)
 // Files made by other software, and what each card holds after reading them.
 TEST(OrbiRead, FilesFromOtherSoftware)
 {
-    const std::string fifty = Repeat(",", 49);
+    const std::string fifty = Repeated(",", 49);
     const struct {
         const char* what;
         std::string file;
@@ -216,7 +211,7 @@ TEST(OrbiRead, FilesFromOtherSoftware)
          std::string(kHeader) + "\"I\",\"NAME\",\"PTEL\",\"NAPR\",\r\n\"D\",\"A\",\"1\",\"y\"\r\n",
          {MakeCard({"A", "", "", "", "", "", "", "1"})}},
         {"values after the fiftieth are not read",
-         std::string(kHeader) + "\"I\"," + Repeat("\"XXXX\",", 49) +
+         std::string(kHeader) + "\"I\"," + Repeated("\"XXXX\",", 49) +
              "\"NAME\",\"PTEL\",\r\n"
              "\"D\"," +
              fifty + "\"fifty\",\"51\",\r\n",
@@ -250,7 +245,7 @@ TEST(OrbiRead, EachReadStartsWithoutTags)
 TEST(OrbiRead, NineHundredNinetyNineCardsAreRead)
 {
     const std::string file =
-        std::string(kHeader) + "\"I\",\"NAME\",\r\n" + Repeat("\"D\",\"A\",\r\n", 999);
+        std::string(kHeader) + "\"I\",\"NAME\",\r\n" + Repeated("\"D\",\"A\",\r\n", 999);
     const std::vector<CardRecord> cards = ReadCards(file);
     ASSERT_EQ(cards.size(), 999u);
     EXPECT_EQ(cards.back(), MakeCard({"A"}));
@@ -270,10 +265,10 @@ TEST(OrbiRead, RefusedFiles)
         {"magic word on the second line", "\r\n\"ORBI\"\r\n", OrbiRefusal::NotOrbi},
         {"magic word cut by a line break", "\"OR\r\nBI\"\r\n", OrbiRefusal::NotOrbi},
         {"a thousand data lines",
-         std::string(kHeader) + "\"I\",\"NAME\",\r\n" + Repeat("\"D\",\"A\",\r\n", 1000),
+         std::string(kHeader) + "\"I\",\"NAME\",\r\n" + Repeated("\"D\",\"A\",\r\n", 1000),
          OrbiRefusal::TooManyCards},
         {"a thousand data lines, some blank",
-         std::string(kHeader) + Repeat("\"D\"\r\n", 1000) + "\r\n", OrbiRefusal::TooManyCards},
+         std::string(kHeader) + Repeated("\"D\"\r\n", 1000) + "\r\n", OrbiRefusal::TooManyCards},
     };
     for (const auto& c : cases) {
         const auto result = ORBIread(c.file);

@@ -6,6 +6,7 @@
 #include "store/CardFixtures.h"
 #include "store/CardStore.h"
 #include "store/FileIo.h"
+#include "text/RepeatedBytes.h"
 
 #include <cerrno>
 #include <chrono>
@@ -30,6 +31,7 @@ using testing::CardValues;
 using testing::DescribeCard;
 using testing::HexBytes;
 using testing::MakeCard;
+using testing::Repeated;
 
 constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
 constexpr std::string_view kClose = "\x81\x7A";           // 】
@@ -48,14 +50,6 @@ std::string CardLines(const CardValues& v)
            + "\x81\xA7\x81\x79" + std::string(v[6]) + "\x81\x7A\x93\x64\x81\x79" +
            std::string(v[7]) + "\x81\x7A\x81\x79" + std::string(v[10]) + "\x81\x7A\r\n" +
            std::string(78, '*') + "\r\n"; // 〒【 】電【 】【 】
-}
-
-std::string Repeat(std::string_view text, int count)
-{
-    std::string repeated;
-    for (int i = 0; i < count; ++i)
-        repeated += text;
-    return repeated;
 }
 
 const CardValues kPlain = {"Aoki",     "Ken",     "aoki", "A",     "Tokyo", "Chiyoda",
@@ -248,7 +242,7 @@ TEST(AdversarialLoad, ALoneLeadByteEndingEveryValueStaysAndShiftsNothing)
 
 TEST(AdversarialLoad, TenThousandCardsAreRefusedWholeAndQuickly)
 {
-    const std::string file = Repeat(CardLines(kPlain), 10000);
+    const std::string file = Repeated(CardLines(kPlain), 10000);
     std::variant<std::vector<CardRecord>, AddressBookRefusal> parsed;
     const double seconds = SecondsFor([&] { parsed = ParseAddressBook(file); });
     ASSERT_TRUE(std::holds_alternative<AddressBookRefusal>(parsed));
@@ -291,7 +285,7 @@ TEST(AdversarialLoad, LinesOfOnlyEndMarksOrCarriageReturns)
     const MarkCase cases[] = {
         {"only end-of-file marks", std::string(100, '\x1A'), 0},
         {"only carriage returns", std::string(100, '\r'), 0},
-        {"carriage-return lines", Repeat("\r\r\n", 100), 0},
+        {"carriage-return lines", Repeated("\r\r\n", 100), 0},
         {"a line of end-of-file marks after a card", card + "\x1A\x1A\r\n" + card, 1},
         {"a line of carriage returns after a card", card + "\r\r\r\n" + card, 1},
         {"carriage returns and no line feed after a card", card + std::string(1000, '\r'), 1},
