@@ -57,12 +57,17 @@ constexpr std::array<CardBoxLayout, CardRecord::kFieldCount> kCardBoxes{{
 constexpr int kBoxHeight = 20;
 constexpr int kBoxLabelGap = 3;
 
-QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
+void placeLabel(QLabel* label, int left, int top, const QFont& font)
 {
-    auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    placeLabel(label, left, top, font);
     return label;
 }
 
@@ -115,11 +120,14 @@ void TForm1::createComponents()
     Button3->hide();
 
     Label4 = makeLabel(client, QStringLiteral("/"), 120, 14, AppFonts::proportional(16));
-    Label5 = makeLabel(client, QStringLiteral("0"), 130, 14, AppFonts::proportional(16));
+    Label5 = new ClickableLabel(QStringLiteral("0"), client);
+    placeLabel(Label5, 130, 14, AppFonts::proportional(16));
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->setAutoFillBackground(true);
     Label5->setBackgroundRole(QPalette::Window);
-    Label5->installEventFilter(this);
+    connect(Label5, &ClickableLabel::entered, this, &TForm1::Label5MouseEnter);
+    connect(Label5, &ClickableLabel::left, this, &TForm1::Label5MouseLeave);
+    connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
 
     Label2 = makeLabel(client, QStringLiteral("FILE : "), 168, 18, AppFonts::proportional(13));
     QPalette teal = Label2->palette();
@@ -269,22 +277,6 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label5) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            Label5MouseEnter();
-            break;
-        case QEvent::Leave:
-            Label5MouseLeave();
-            break;
-        case QEvent::MouseButtonRelease:
-            Label5Click();
-            return true;
-        default:
-            break;
-        }
-        return false;
-    }
     if (event->type() == QEvent::FocusIn)
         adjustSelectionOnFocus(watched);
     if (event->type() != QEvent::KeyPress)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ClickableLabel.h"
 #include "app/Platform.h"
 #include "app/UpDown.h"
 #include "store/CardStore.h"
@@ -97,7 +98,7 @@ class TForm1 final : public QMainWindow
     UpDown* UpDown1 = nullptr;
     QPushButton* Button3 = nullptr;
     QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
+    ClickableLabel* Label5 = nullptr;
     QLabel* Label2 = nullptr;
     ShiftJisLineEdit* Name1 = nullptr;
     ShiftJisLineEdit* Name2 = nullptr;

@@ -3,10 +3,8 @@
 #include "app/AppFonts.h"
 #include "app/Platform.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -56,7 +54,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 // that keeps the ordinary arrow pointer.
 void TForm2::setUpLinkLabel()
 {
-    Label3 = new QLabel(QStringLiteral("https://velm.example.com/"), this);
+    Label3 = new ClickableLabel(QStringLiteral("https://velm.example.com/"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(18, 52, 161, 16);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -65,7 +63,9 @@ void TForm2::setUpLinkLabel()
     Label3->setFont(linkFont);
     Label3->setCursor(Qt::ArrowCursor);
     setLinkColour(LinkColour);
-    Label3->installEventFilter(this);
+    connect(Label3, &ClickableLabel::entered, this, &TForm2::Label3MouseEnter);
+    connect(Label3, &ClickableLabel::left, this, &TForm2::Label3MouseLeave);
+    connect(Label3, &ClickableLabel::clicked, this, &TForm2::Label3Click);
 }
 
 void TForm2::showAbout(const QString& versionText)
@@ -81,30 +81,6 @@ void TForm2::showAbout(const QString& versionText)
     show();
     activateWindow();
     Button1->setFocus();
-}
-
-bool TForm2::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Label3) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            Label3MouseEnter();
-            break;
-        case QEvent::Leave:
-            Label3MouseLeave();
-            break;
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                Label3->rect().contains(mouse->position().toPoint()))
-                Label3Click();
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::Button1Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClickableLabel.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -31,11 +33,8 @@ class TForm2 final : public QDialog
 
     QLabel* versionLabel() const { return Label1; }
     QLabel* makerLabel() const { return Label2; }
-    QLabel* linkLabel() const { return Label3; }
+    ClickableLabel* linkLabel() const { return Label3; }
     QPushButton* okButton() const { return Button1; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Button1Click();
@@ -50,7 +49,7 @@ class TForm2 final : public QDialog
     Platform& platform_;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
+    ClickableLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
 };
 

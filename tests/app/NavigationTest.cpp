@@ -311,6 +311,9 @@ TEST(CardNavigation, TheTotalLabelJumpsToTheLastCardAndLightsUpUnderThePointer)
     QApplication::sendEvent(form.Label5, &leave);
     EXPECT_EQ(form.Label5->palette().color(QPalette::Window), face);
 
+    // Only the left button clicks, as on a button.
+    QTest::mouseClick(form.Label5, Qt::RightButton);
+    EXPECT_EQ(form.DNo->text(), QStringLiteral("1"));
     QTest::mouseClick(form.Label5, Qt::LeftButton);
     EXPECT_EQ(form.DNo->text(), QStringLiteral("3"));
     EXPECT_EQ(Shown(form), "N3");
