@@ -29,7 +29,7 @@ template <typename Refusal, auto Parse> bool TakeCards(std::string_view bytes, C
     auto parsed = Parse(bytes);
     if (std::holds_alternative<Refusal>(parsed))
         return false;
-    store.ReplaceCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
+    store.replaceCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
     return true;
 }
 
@@ -87,7 +87,7 @@ void BenchmarkWrite(benchmark::State& state, std::string (*make)(const CardStore
 
 std::string OrbiExportBytes(const CardStore& store)
 {
-    return OrbiFileBytes(store, true);
+    return FormatOrbi(store, true);
 }
 
 void BM_LoadAddressBook(benchmark::State& state)
@@ -98,7 +98,7 @@ void BM_LoadAddressBook(benchmark::State& state)
 
 void BM_ImportOrbi(benchmark::State& state)
 {
-    BenchmarkRead(state, OrbiExportBytes(FullStore()), &TakeCards<OrbiRefusal, &ORBIread>);
+    BenchmarkRead(state, OrbiExportBytes(FullStore()), &TakeCards<OrbiRefusal, &ParseOrbi>);
 }
 
 void BM_SaveAddressBook(benchmark::State& state)

@@ -62,7 +62,7 @@ const CardStore& FullStore()
     // The store is large, so it lives on the heap.
     static const std::unique_ptr<CardStore> store = [] {
         auto full = std::make_unique<CardStore>();
-        full->ReplaceCards(FullStoreCards());
+        full->replaceCards(FullStoreCards());
         return full;
     }();
     return *store;

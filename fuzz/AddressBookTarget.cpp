@@ -33,7 +33,7 @@ CardStore& ScratchStore()
 std::string Format(const std::vector<CardRecord>& cards)
 {
     CardStore& store = ScratchStore();
-    store.ReplaceCards(cards);
+    store.replaceCards(cards);
     return FormatAddressBook(store);
 }
 

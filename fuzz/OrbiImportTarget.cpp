@@ -49,9 +49,9 @@ bool ExportsIntact(const CardRecord& card, bool mameJoin)
 void CheckExportImportsBack(const std::vector<CardRecord>& cards, bool mameJoin)
 {
     CardStore& store = ScratchStore();
-    store.ReplaceCards(cards);
-    const std::string exported = OrbiFileBytes(store, mameJoin);
-    const auto imported = ORBIread(exported);
+    store.replaceCards(cards);
+    const std::string exported = FormatOrbi(store, mameJoin);
+    const auto imported = ParseOrbi(exported);
     const auto* back = std::get_if<std::vector<CardRecord>>(&imported);
     if (back == nullptr)
         Fail("an export imports again", "file: " + Hex(exported));
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& tag : tags)
         Check(tag.empty() || tag.size() == 4, "a tag slot is empty or holds a known tag");
 
-    const auto imported = ORBIread(bytes);
+    const auto imported = ParseOrbi(bytes);
     const auto* cards = std::get_if<std::vector<CardRecord>>(&imported);
     if (cards == nullptr)
         return 0;

@@ -316,7 +316,7 @@ std::optional<int> TForm1::currentCardNumber()
         m_platform.showError(QString::fromUtf8(NotAnIntegerMessage(text.toUtf8().toStdString())));
         return std::nullopt;
     }
-    if (!CardStore::IsSlotNumber(*number)) {
+    if (!CardStore::isSlotNumber(*number)) {
         m_platform.showError(QStringLiteral("'%1' is not a valid card number").arg(text));
         return std::nullopt;
     }
@@ -361,7 +361,7 @@ bool TForm1::ikkentoroku()
     for (std::size_t i = 0; i < boxes.size(); ++i)
         texts[i] = boxes[i]->bytes();
     const int countBefore = m_store.CardCount;
-    m_store.Commit(*k, texts);
+    m_store.commit(*k, texts);
     if (m_store.CardCount != countBefore)
         followCardCount();
     return true;
@@ -394,7 +394,7 @@ bool TForm1::Loaddatafile()
 
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 {
-    m_store.ReplaceCards(std::move(cards));
+    m_store.replaceCards(std::move(cards));
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
     const std::optional<std::int32_t> shown = StrictToInt(DNo->text().toStdString());

@@ -69,7 +69,7 @@ void TForm1::Or1Click()
 
 bool TForm1::ORBIwrite()
 {
-    if (!writeFileOrReport(m_store.InterchangePath, OrbiFileBytes(m_store, mame->isChecked())))
+    if (!writeFileOrReport(m_store.InterchangePath, FormatOrbi(m_store, mame->isChecked())))
         return false;
     m_platform.notice(QString::number(m_store.CardCount) +
                       QStringLiteral("人分のデータをＯＲＢＩに変換しました"));
@@ -86,7 +86,7 @@ bool TForm1::ORBIread()
         showFileError(*failure);
         return false;
     }
-    auto parsed = velm::ORBIread(std::get<std::string>(read));
+    auto parsed = ParseOrbi(std::get<std::string>(read));
     if (const auto* refusal = std::get_if<OrbiRefusal>(&parsed)) {
         m_platform.notice(refusalNotice(*refusal));
         return false;

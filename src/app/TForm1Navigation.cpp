@@ -141,7 +141,7 @@ void TForm1::Button1Click()
 {
     settleCardNumber();
     Name1->setFocus();
-    if (!m_store.InsertBlank(UpDown1->position())) {
+    if (!m_store.insertBlank(UpDown1->position())) {
         m_platform.notice(QStringLiteral("カードは999件までです"));
         return;
     }
@@ -165,7 +165,7 @@ void TForm1::Button2Click()
         m_platform.ask(QStringLiteral("このカードを削除しますか？"), QStringLiteral("削除確認"),
                        Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
-    m_store.Delete(*card);
+    m_store.deleteCard(*card);
     followCardCount();
     ikkenbun();
 }

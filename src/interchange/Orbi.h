@@ -22,7 +22,7 @@ std::string QuoteValue(std::string_view value);
 // The whole ＯＲＢＩ file for cards 1..CardCount: the header line, the tag line and a data
 // line per card, each ended by CR LF. `mameJoin` joins the two address lines directly;
 // otherwise they are joined by the two bytes backslash and "n".
-std::string OrbiFileBytes(const CardStore& store, bool mameJoin);
+std::string FormatOrbi(const CardStore& store, bool mameJoin);
 
 // ---- Import -------------------------------------------------------------------------
 
@@ -42,7 +42,7 @@ enum class OrbiRefusal {
 // empty for every file, and each card starts blank before its data line fills the fields
 // its columns name. Every stored value is made safe for the address-book file and keeps
 // its first 255 bytes.
-std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view bytes);
+std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view bytes);
 
 // Takes the next value off the front of `line`. A value that begins with a double quote
 // runs to the first quote-and-comma after that quote, when there is one, so it may hold

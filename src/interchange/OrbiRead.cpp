@@ -167,7 +167,7 @@ void PADR2(CardRecord& card, std::string_view value)
     AssignFileSafe(card.Jusyo2, value.substr(space - 1));
 }
 
-std::variant<std::vector<CardRecord>, OrbiRefusal> ORBIread(std::string_view bytes)
+std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view bytes)
 {
     LineReader reader(bytes);
     if (FindBytes(reader.ReadLine(), kMagicWord) == 0)

@@ -86,7 +86,7 @@ std::string QuoteValue(std::string_view value)
     return quoted;
 }
 
-std::string OrbiFileBytes(const CardStore& store, bool mameJoin)
+std::string FormatOrbi(const CardStore& store, bool mameJoin)
 {
     std::string file;
     AppendLine(file, HeaderLine(store));

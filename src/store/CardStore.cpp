@@ -11,19 +11,19 @@ namespace velm
 
 CardRecord& CardStore::card(int k)
 {
-    if (!IsSlotNumber(k))
+    if (!isSlotNumber(k))
         std::abort();
     return m_slots[static_cast<std::size_t>(k - 1)];
 }
 
 const CardRecord& CardStore::card(int k) const
 {
-    if (!IsSlotNumber(k))
+    if (!isSlotNumber(k))
         std::abort();
     return m_slots[static_cast<std::size_t>(k - 1)];
 }
 
-void CardStore::Commit(int k, const BoxTexts& boxes)
+void CardStore::commit(int k, const BoxTexts& boxes)
 {
     CardRecord& target = card(k);
     auto fields = target.fields();
@@ -34,9 +34,9 @@ void CardStore::Commit(int k, const BoxTexts& boxes)
     StoreModified = true;
 }
 
-bool CardStore::InsertBlank(int p)
+bool CardStore::insertBlank(int p)
 {
-    if (!HasRoom() || p < 1 || p > CardCount + 1)
+    if (!hasRoom() || p < 1 || p > CardCount + 1)
         return false;
     for (int j = CardCount; j >= p; --j)
         card(j + 1) = card(j);
@@ -45,7 +45,7 @@ bool CardStore::InsertBlank(int p)
     return true;
 }
 
-bool CardStore::Delete(int c)
+bool CardStore::deleteCard(int c)
 {
     if (c < 1 || c > CardCount)
         return false;
@@ -62,7 +62,7 @@ bool CardStore::Delete(int c)
     return true;
 }
 
-void CardStore::ReplaceCards(std::vector<CardRecord> cards)
+void CardStore::replaceCards(std::vector<CardRecord> cards)
 {
     const std::size_t n = cards.size();
     if (n > static_cast<std::size_t>(kCapacity))

@@ -27,7 +27,7 @@ class CardStore
     CardStore(const CardStore&) = delete;
     CardStore& operator=(const CardStore&) = delete;
 
-    static bool IsSlotNumber(int k) { return k >= 1 && k <= kCapacity; }
+    static bool isSlotNumber(int k) { return k >= 1 && k <= kCapacity; }
 
     // Slot k, 1 <= k <= 999. Any other number is a programming error and aborts.
     CardRecord& card(int k);
@@ -42,28 +42,28 @@ class CardStore
     ShortString VersionText{std::string_view("VELM v0.29")};
 
     // True when the store has room for one more card.
-    bool HasRoom() const { return CardCount < kCapacity; }
+    bool hasRoom() const { return CardCount < kCapacity; }
 
     // The commit rule: the boxes, each right-trimmed and cut to 255 bytes, go into card k;
     // the count grows by one when k is above the count and the stored Name1 is not empty;
     // StoreModified becomes true. k must be a slot number.
-    void Commit(int k, const BoxTexts& boxes);
+    void commit(int k, const BoxTexts& boxes);
 
     // Inserts a blank card at position p (1 <= p <= CardCount + 1): cards p..CardCount move
     // up by one and the count grows. Refused (false, nothing changed) when the store is
     // full. StoreModified is not changed.
-    bool InsertBlank(int p);
+    bool insertBlank(int p);
 
     // Deletes card c when 1 <= c <= CardCount: the cards after it move down by one, the
     // slot after the last counted card (the new-card slot, or nothing when the store is
     // full) fills the last counted place, the count shrinks and StoreModified becomes true.
     // False and nothing changed otherwise.
-    bool Delete(int c);
+    bool deleteCard(int c);
 
     // Replaces the cards with `cards` (at most 999): slots 1..n take them, slots above n
     // are blanked, CardCount becomes n and StoreModified false. A vector with room for 999
     // cards becomes the slots itself, so a large file is taken without copying its cards.
-    void ReplaceCards(std::vector<CardRecord> cards);
+    void replaceCards(std::vector<CardRecord> cards);
 
   private:
     // Always exactly kCapacity slots.

@@ -23,7 +23,7 @@ CardRecord MakeCard(std::string_view name1, std::string_view tel, std::string_vi
 std::string AddressBookBytes(const std::vector<CardRecord>& cards)
 {
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards(cards);
+    store->replaceCards(cards);
     return FormatAddressBook(*store);
 }
 

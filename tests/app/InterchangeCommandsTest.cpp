@@ -145,7 +145,7 @@ TEST(InterchangeExport, WritesEveryCardAsTheAddressOptionSaysAndReportsTheCount)
         InterchangeFixture fixture;
         TForm1& form = *fixture.form;
         if (c.emptyStore)
-            form.store().ReplaceCards(std::vector<CardRecord>{});
+            form.store().replaceCards(std::vector<CardRecord>{});
         for (int i = 0; i < c.clicksOnOption; ++i)
             form.mame->trigger();
         ASSERT_EQ(form.mame->isChecked(), c.joinedDirectly);
@@ -155,7 +155,7 @@ TEST(InterchangeExport, WritesEveryCardAsTheAddressOptionSaysAndReportsTheCount)
         form.Ow1->trigger();
 
         EXPECT_TRUE(
-            SameBytes(fixture.readFile("out.orb"), OrbiFileBytes(form.store(), c.joinedDirectly)));
+            SameBytes(fixture.readFile("out.orb"), FormatOrbi(form.store(), c.joinedDirectly)));
         EXPECT_EQ(fixture.platform.notices, std::vector<QString>{Exported(form.store().CardCount)});
         EXPECT_TRUE(fixture.platform.questions.empty()) << "a new file needs no question";
         EXPECT_TRUE(fixture.platform.errors.empty());
@@ -195,7 +195,7 @@ TEST(InterchangeExport, AsksBeforeReplacingAFileAndKeepsADeclinedName)
     EXPECT_EQ(fixture.platform.dialogs.back().setup.fileName, fixture.chosen("old.orb"))
         << "the next dialog proposes the declined name";
     EXPECT_EQ(fixture.platform.questions.size(), 2u);
-    EXPECT_TRUE(SameBytes(fixture.readFile("old.orb"), OrbiFileBytes(form.store(), true)));
+    EXPECT_TRUE(SameBytes(fixture.readFile("old.orb"), FormatOrbi(form.store(), true)));
     EXPECT_EQ(fixture.platform.notices, std::vector<QString>{Exported(3)});
 }
 
@@ -204,7 +204,7 @@ TEST(InterchangeExport, AnEditOnScreenIsNeitherExportedNorLost)
     InterchangeFixture fixture;
     TForm1& form = *fixture.form;
     form.show();
-    const std::string storedBefore = OrbiFileBytes(form.store(), true);
+    const std::string storedBefore = FormatOrbi(form.store(), true);
     form.Tel->setFocus();
     QTest::keyClicks(form.Tel, "99");
     ASSERT_TRUE(form.store().CardEdited);
@@ -317,7 +317,7 @@ TEST(InterchangeImport, ReadsBackItsOwnExportWithTheLinesSeparated)
     form.mame->trigger();
     fixture.platform.dialogResults.push_back(fixture.chosen("trip.orb"));
     form.Ow1->trigger();
-    form.store().ReplaceCards(std::vector<CardRecord>{MakeCard("other")});
+    form.store().replaceCards(std::vector<CardRecord>{MakeCard("other")});
 
     fixture.platform.dialogResults.push_back(fixture.chosen("trip.orb"));
     form.Or1->trigger();

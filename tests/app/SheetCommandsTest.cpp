@@ -53,7 +53,7 @@ const std::vector<CardRecord> kCards{MakeCard(kName, "03-1234", "Tokyo"), MakeCa
 std::string SheetOf(const Sheet& sheet, const std::vector<CardRecord>& cards)
 {
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards(cards);
+    store->replaceCards(cards);
     return sheet.make(*store);
 }
 

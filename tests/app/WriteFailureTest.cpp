@@ -204,7 +204,7 @@ class WriteFailureTest : public ::testing::TestWithParam<std::pair<Writer, Failu
     void prepareWindow()
     {
         form = std::make_unique<TForm1>(platform, target());
-        form->store().ReplaceCards(std::vector<CardRecord>{MakeCard(kFullName, "03-1234", "Tokyo"),
+        form->store().replaceCards(std::vector<CardRecord>{MakeCard(kFullName, "03-1234", "Tokyo"),
                                                            MakeCard("Sato"), MakeCard("Kato")});
         ASSERT_TRUE(form->ikkenbun());
         QTest::keyClicks(form->Tel, "0120");

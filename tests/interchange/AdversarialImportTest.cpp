@@ -31,7 +31,7 @@ constexpr std::string_view kClose = "\x81\x7A"; // 】
 
 std::vector<CardRecord> ImportedCards(std::string_view file)
 {
-    auto result = ORBIread(file);
+    auto result = ParseOrbi(file);
     if (auto* cards = std::get_if<std::vector<CardRecord>>(&result))
         return std::move(*cards);
     ADD_FAILURE() << "file refused: " << HexDump(file.substr(0, 64));
@@ -76,7 +76,7 @@ TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
     for (const HugeCase& c : cases) {
         const std::string file = c.file();
         std::variant<std::vector<CardRecord>, OrbiRefusal> result;
-        const double seconds = SecondsFor([&] { result = ORBIread(file); });
+        const double seconds = SecondsFor([&] { result = ParseOrbi(file); });
         EXPECT_LT(seconds, kSecondsForHugeInput) << c.what;
         const auto* cards = std::get_if<std::vector<CardRecord>>(&result);
         ASSERT_NE(cards, nullptr) << c.what;
@@ -104,7 +104,7 @@ TEST(AdversarialImport, BinaryGarbageImportsAsStorableCardsOrIsRefused)
             else
                 file += static_cast<char>(byte(random));
         }
-        const auto result = ORBIread(file);
+        const auto result = ParseOrbi(file);
         const auto* cards = std::get_if<std::vector<CardRecord>>(&result);
         ASSERT_NE(cards, nullptr) << "round " << round;
         EXPECT_LE(cards->size(), 999u);
@@ -144,7 +144,7 @@ TEST(AdversarialImport, TenThousandCardsAreRefusedWholeAndQuickly)
     const std::string file =
         std::string(kHeader) + std::string(kTags) + Repeated("\"D\",\"y\",\"n\",\r\n", 10000);
     std::variant<std::vector<CardRecord>, OrbiRefusal> result;
-    const double seconds = SecondsFor([&] { result = ORBIread(file); });
+    const double seconds = SecondsFor([&] { result = ParseOrbi(file); });
     ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result));
     EXPECT_EQ(std::get<OrbiRefusal>(result), OrbiRefusal::TooManyCards);
     EXPECT_LT(seconds, kSecondsForHugeInput);
@@ -189,7 +189,7 @@ TEST(AdversarialImport, LinesOfOnlyEndMarksOrCarriageReturns)
     const std::string refused[] = {std::string(1000, '\r'), std::string(1000, '\x1A'),
                                    "\x1AORBI\r\n"s + card, "\r\nORBI\r\n"s + card};
     for (const std::string& file : refused) {
-        const auto result = ORBIread(file);
+        const auto result = ParseOrbi(file);
         ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result)) << HexDump(file.substr(0, 8));
         EXPECT_EQ(std::get<OrbiRefusal>(result), OrbiRefusal::NotOrbi);
     }

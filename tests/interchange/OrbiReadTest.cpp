@@ -30,7 +30,7 @@ constexpr std::string_view kFullWidthSpace = "\x81\x40";                  // 　
 
 std::vector<CardRecord> ReadCards(std::string_view file)
 {
-    auto result = ORBIread(file);
+    auto result = ParseOrbi(file);
     if (!std::holds_alternative<std::vector<CardRecord>>(result)) {
         ADD_FAILURE() << "file refused: " << HexDump(file.substr(0, 120));
         return {};
@@ -130,7 +130,7 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedByBackslashN)
         MakeCard({}),
         MakeCard({"Z", "2", "y", "m", "", "j2", "p", "t", "c", "d", "e"}),
     };
-    const std::string file = OrbiFileBytes(*StoreWith(cards), false);
+    const std::string file = FormatOrbi(*StoreWith(cards), false);
     EXPECT_EQ(ReadCards(file), cards);
 }
 
@@ -151,7 +151,7 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedDirectly)
     };
     for (const auto& c : cases) {
         const std::string file =
-            OrbiFileBytes(*StoreWith({MakeCard({"N", "", "", "", c.jusyo1, c.jusyo2})}), true);
+            FormatOrbi(*StoreWith({MakeCard({"N", "", "", "", c.jusyo1, c.jusyo2})}), true);
         const std::vector<CardRecord> read = ReadCards(file);
         ASSERT_EQ(read.size(), 1u);
         EXPECT_TRUE(SameBytes(read[0].Jusyo1.view(), c.read1)) << HexDump(c.jusyo1);
@@ -271,7 +271,7 @@ TEST(OrbiRead, RefusedFiles)
          std::string(kHeader) + Repeated("\"D\"\r\n", 1000) + "\r\n", OrbiRefusal::TooManyCards},
     };
     for (const auto& c : cases) {
-        const auto result = ORBIread(c.file);
+        const auto result = ParseOrbi(c.file);
         ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result)) << c.what;
         EXPECT_EQ(std::get<OrbiRefusal>(result), c.refusal) << c.what;
     }

@@ -22,7 +22,7 @@ constexpr std::string_view kTagLine =
 // The file for one card without its header and tag lines.
 std::string ExportedDataLine(const CardRecord& card, bool mameJoin)
 {
-    const std::string file = OrbiFileBytes(*StoreWith({card}), mameJoin);
+    const std::string file = FormatOrbi(*StoreWith({card}), mameJoin);
     const std::string prefix = std::string(kHeaderLine) + std::string(kTagLine);
     EXPECT_TRUE(SameBytes(std::string_view(file).substr(0, prefix.size()), prefix));
     return file.substr(prefix.size());
@@ -32,7 +32,7 @@ TEST(OrbiWrite, EmptyStoreGivesHeaderAndTagLineOnly)
 {
     ASSERT_EQ(kHeaderLine.size(), 21u + 10u + 3u);
     ASSERT_EQ(kTagLine.size(), 81u + 2u);
-    const std::string file = OrbiFileBytes(*StoreWith({}), true);
+    const std::string file = FormatOrbi(*StoreWith({}), true);
     EXPECT_TRUE(SameBytes(file, std::string(kHeaderLine) + std::string(kTagLine)));
 }
 
@@ -106,7 +106,7 @@ TEST(OrbiWrite, WritesCardsOneToCountInOrder)
     const std::string expected = std::string(kHeaderLine) + std::string(kTagLine) +
                                  "\"D\",,\"A\",,,,,,,,,\"\x97\x6c\",\r\n"
                                  "\"D\",,\"B\",,,,,,,,,\"\x97\x6c\",\r\n";
-    EXPECT_TRUE(SameBytes(OrbiFileBytes(*store, true), expected));
+    EXPECT_TRUE(SameBytes(FormatOrbi(*store, true), expected));
 }
 
 TEST(OrbiWrite, LongestValuesAreWrittenWhole)

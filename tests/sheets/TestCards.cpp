@@ -26,7 +26,7 @@ std::unique_ptr<CardStore> StoreWith(const std::vector<CardText>& cards)
     for (const CardText& text : cards)
         records.push_back(MakeCard(text));
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards(records);
+    store->replaceCards(records);
     return store;
 }
 

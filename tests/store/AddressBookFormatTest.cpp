@@ -24,7 +24,7 @@ std::string Spaces(std::size_t n)
 std::unique_ptr<CardStore> StoreOf(const std::vector<CardRecord>& cards)
 {
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards(cards);
+    store->replaceCards(cards);
     return store;
 }
 

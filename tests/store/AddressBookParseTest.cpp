@@ -260,7 +260,7 @@ TEST(AddressBookRoundTrip, SavedCardsLoadAsTheirCutAndTrimmedValues)
         {},
     };
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards(saved);
+    store->replaceCards(saved);
     ExpectCards("round trip", FormatAddressBook(*store), loaded);
 }
 
@@ -270,7 +270,7 @@ TEST(AddressBookRoundTrip, SavedCardsLoadAsTheirCutAndTrimmedValues)
 TEST(ParseAddressBook, ReadsLinesOfTheWrittenWidthByTheirTagsWhenTheyDifferFromTheLayout)
 {
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards({MakeCard(kA)});
+    store->replaceCards({MakeCard(kA)});
     const std::string written = FormatAddressBook(*store);
     const std::size_t line2 = FirstLines(written, 1).size();
     const auto overwritten = [&written](std::size_t at, std::string_view bytes) {
@@ -306,7 +306,7 @@ TEST(ParseAddressBook, ReadsLinesOfTheWrittenWidthByTheirTagsWhenTheyDifferFromT
 TEST(ParseAddressBook, ReadsAWrittenLineByPositionAsItsTagsWouldRead)
 {
     auto store = std::make_unique<CardStore>();
-    store->ReplaceCards({MakeCard(kA), MakeCard({"\x8E\x52\x93\x63", "\x81\x40x", "", "z",
+    store->replaceCards({MakeCard(kA), MakeCard({"\x8E\x52\x93\x63", "\x81\x40x", "", "z",
                                                  std::string(40, 'a'), "b", "", "", "c", "", ""})});
     const std::string written = FormatAddressBook(*store);
     const auto widened = [](const std::string& file) {

@@ -32,7 +32,7 @@ std::unique_ptr<CardStore> StoreWithCards(int n, const CardRecord& newCard = {})
     std::vector<CardRecord> cards;
     for (int k = 1; k <= n; ++k)
         cards.push_back(NamedCard(std::to_string(k)));
-    store->ReplaceCards(cards);
+    store->replaceCards(cards);
     if (n < CardStore::kCapacity)
         store->card(n + 1) = newCard;
     return store;
@@ -68,7 +68,7 @@ TEST(CardStoreCommit, CountsANewCardOnlyWhenItsTrimmedNameIsNotEmpty)
     };
     for (const CommitCase& c : cases) {
         auto store = StoreWithCards(c.count);
-        store->Commit(c.slot, Boxes(c.name1));
+        store->commit(c.slot, Boxes(c.name1));
         EXPECT_EQ(store->CardCount, c.countAfter) << c.what;
         EXPECT_EQ(store->card(c.slot).Name1.view(), c.storedName1) << c.what;
         EXPECT_EQ(store->card(c.slot).Tel.view(), "03") << c.what;
@@ -87,7 +87,7 @@ TEST(CardStoreCommit, TrimsCutsAndMakesEveryValueFileSafe)
     boxes[4] = std::string(300, 'x'); // Jusyo1 longer than a field holds
     boxes[7] = "\t03 \x7F";           // 0x7F is not blank
     boxes[10] = "memo\x1A\x1A";
-    store->Commit(1, boxes);
+    store->commit(1, boxes);
     const CardRecord& card = store->card(1);
     EXPECT_EQ(card.Name1.view(), "A\x81\x6E"
                                  "B")
@@ -113,7 +113,7 @@ TEST(CardStoreInsert, MovesTheCardsFromThePositionUpAndBlanksIt)
     };
     for (const InsertCase& c : cases) {
         auto store = StoreWithCards(c.count, NamedCard("new"));
-        ASSERT_TRUE(store->InsertBlank(c.position)) << c.position;
+        ASSERT_TRUE(store->insertBlank(c.position)) << c.position;
         EXPECT_EQ(store->CardCount, c.count + 1);
         EXPECT_EQ(Names(*store, c.count + 1), c.names) << "insert at " << c.position;
         EXPECT_EQ(store->card(c.position), CardRecord{}) << DescribeCard(store->card(c.position));
@@ -124,15 +124,15 @@ TEST(CardStoreInsert, MovesTheCardsFromThePositionUpAndBlanksIt)
 TEST(CardStoreInsert, RefusesAFullStoreAndPositionsOutsideTheCards)
 {
     auto full = StoreWithCards(CardStore::kCapacity);
-    EXPECT_FALSE(full->InsertBlank(1));
-    EXPECT_FALSE(full->InsertBlank(CardStore::kCapacity + 1));
+    EXPECT_FALSE(full->insertBlank(1));
+    EXPECT_FALSE(full->insertBlank(CardStore::kCapacity + 1));
     EXPECT_EQ(full->CardCount, CardStore::kCapacity);
     EXPECT_EQ(full->card(1).Name1.view(), "1");
     EXPECT_EQ(full->card(CardStore::kCapacity).Name1.view(), "999");
 
     auto store = StoreWithCards(2);
-    EXPECT_FALSE(store->InsertBlank(0));
-    EXPECT_FALSE(store->InsertBlank(4));
+    EXPECT_FALSE(store->insertBlank(0));
+    EXPECT_FALSE(store->insertBlank(4));
     EXPECT_EQ(Names(*store, 2), "[1][2]");
     EXPECT_EQ(store->CardCount, 2);
 }
@@ -152,7 +152,7 @@ TEST(CardStoreDelete, MovesTheFollowingCardsAndTheNewCardSlotDown)
     };
     for (const DeleteCase& c : cases) {
         auto store = StoreWithCards(c.count, NamedCard("new"));
-        ASSERT_TRUE(store->Delete(c.card));
+        ASSERT_TRUE(store->deleteCard(c.card));
         EXPECT_EQ(store->CardCount, c.count - 1);
         EXPECT_EQ(Names(*store, c.count), c.names) << "delete " << c.card;
         EXPECT_EQ(store->card(c.count + 1).Name1.view(), "new") << "the new-card slot stays";
@@ -163,7 +163,7 @@ TEST(CardStoreDelete, MovesTheFollowingCardsAndTheNewCardSlotDown)
 TEST(CardStoreDelete, AFullStoreTreatsTheSlotAfterTheLastAsEmpty)
 {
     auto store = StoreWithCards(CardStore::kCapacity);
-    ASSERT_TRUE(store->Delete(1));
+    ASSERT_TRUE(store->deleteCard(1));
     EXPECT_EQ(store->CardCount, CardStore::kCapacity - 1);
     EXPECT_EQ(store->card(1).Name1.view(), "2");
     EXPECT_EQ(store->card(CardStore::kCapacity - 1).Name1.view(), "999");
@@ -174,13 +174,13 @@ TEST(CardStoreDelete, RefusesNumbersOutsideTheCards)
 {
     for (const int c : {0, -1, 3, 4, 1000}) {
         auto store = StoreWithCards(2, NamedCard("new"));
-        EXPECT_FALSE(store->Delete(c)) << c;
+        EXPECT_FALSE(store->deleteCard(c)) << c;
         EXPECT_EQ(store->CardCount, 2);
         EXPECT_EQ(Names(*store, 3), "[1][2][new]");
         EXPECT_FALSE(store->StoreModified);
     }
     auto empty = StoreWithCards(0);
-    EXPECT_FALSE(empty->Delete(1));
+    EXPECT_FALSE(empty->deleteCard(1));
 }
 
 // A vector with room for every slot becomes the slots; any other is copied into them. Both
@@ -194,7 +194,7 @@ TEST(CardStoreReplace, BlanksTheSlotsAboveTheNewCardsAndClearsTheChangeFlag)
         cards.reserve(room);
         cards.push_back(NamedCard("a"));
         cards.push_back(NamedCard("b"));
-        store->ReplaceCards(std::move(cards));
+        store->replaceCards(std::move(cards));
         EXPECT_EQ(store->CardCount, 2) << "room for " << room;
         EXPECT_EQ(Names(*store, 2), "[a][b]") << "room for " << room;
         for (int k = 3; k <= CardStore::kCapacity; ++k)
