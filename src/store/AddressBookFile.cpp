@@ -326,6 +326,16 @@ std::string FileSafeValue(std::string_view value)
 {
     if (!MayNeedMakingSafe(value))
         return std::string(value.substr(0, ShortString::kCapacity));
+    std::string safe = FileSafeText(value);
+    if (safe.size() > ShortString::kCapacity)
+        safe.resize(ShortString::kCapacity);
+    return safe;
+}
+
+std::string FileSafeText(std::string_view value)
+{
+    if (!MayNeedMakingSafe(value))
+        return std::string(value);
     std::string safe;
     safe.reserve(value.size());
     std::size_t copied = 0; // the bytes of `value` before this are in `safe`
@@ -351,8 +361,6 @@ std::string FileSafeValue(std::string_view value)
         ++i;
     }
     safe.append(value.substr(copied));
-    if (safe.size() > ShortString::kCapacity)
-        safe.resize(ShortString::kCapacity);
     return safe;
 }
 

@@ -31,6 +31,10 @@ std::string FormatAddressBook(const CardStore& store);
 // holding the pair would end early and shift the fields after it.
 std::string FileSafeValue(std::string_view value);
 
+// FileSafeValue without the cut to 255 bytes. Making a value safe may lengthen it, by a
+// byte for each "z" it replaces.
+std::string FileSafeText(std::string_view value);
+
 // Stores FileSafeValue(value) in `field`, without making a string when nothing changes.
 void AssignFileSafe(ShortString& field, std::string_view value);
 

@@ -131,12 +131,26 @@ std::optional<std::string> EncodeShiftJisChar(char32_t c)
     return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
 }
 
+bool AppendShiftJisChar(std::string& out, char32_t c)
+{
+    const Code code = c < 0x10000 ? ReverseMap()[c] : kNoCode;
+    if (code == kNoCode) {
+        out += '?';
+        return false;
+    }
+    if (code >= 0x100) {
+        out += static_cast<char>(code >> 8);
+    }
+    out += static_cast<char>(code & 0xFF);
+    return true;
+}
+
 std::string EncodeShiftJis(std::u32string_view text)
 {
     std::string bytes;
     bytes.reserve(text.size() * 2);
     for (const char32_t c : text) {
-        bytes += EncodeShiftJisChar(c).value_or("?");
+        AppendShiftJisChar(bytes, c);
     }
     return bytes;
 }

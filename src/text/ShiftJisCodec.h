@@ -25,6 +25,10 @@ std::u32string DecodeShiftJis(std::string_view bytes);
 // 0x81 0x91, 0x81 0x92 and 0x81 0xCA).
 std::optional<std::string> EncodeShiftJisChar(char32_t c);
 
+// Appends the bytes of one character to `out`, or "?" when code page 932 cannot hold it;
+// false in that case. Converters call it for every character of a file.
+bool AppendShiftJisChar(std::string& out, char32_t c);
+
 // Encodes the text; a character code page 932 cannot hold becomes "?".
 std::string EncodeShiftJis(std::u32string_view text);
 
