@@ -23,6 +23,16 @@ std::string DescribeCard(const CardRecord& card);
 // holding "】"'s bytes, which would end the value early in the address-book file.
 void CheckStorable(const std::vector<CardRecord>& cards);
 
+// Whether the bytes are Shift-JIS text that survives a trip through Unicode unchanged: every
+// byte belongs to a character, and each character has these bytes as its first code. Only
+// such values can come back exactly from a UTF-8 file.
+bool IsWholeShiftJisText(std::string_view bytes);
+
+// Checks that the cards read back from an export of `cards` are the same cards, comparing
+// only those whose every field satisfies `comparable`.
+void CheckReadBack(const std::vector<CardRecord>& cards, const std::vector<CardRecord>& back,
+                   std::string_view format, bool (*comparable)(std::string_view field));
+
 // Reports a broken invariant with `detail` and aborts, so that libFuzzer keeps the input
 // and the replay test fails.
 [[noreturn]] void Fail(std::string_view invariant, std::string_view detail = {});

@@ -1,6 +1,7 @@
 # The fuzz targets, shared by the libFuzzer build (fuzz/) and the corpus replay (tests/fuzz/).
 # Each name N has its source fuzz/<N>Target.cpp and its corpus fuzz/corpus/<N>/.
-set(VELM_FUZZ_CORE_TARGETS AddressBook OrbiImport PathParts StrictInt ShiftJisCodec)
+set(VELM_FUZZ_CORE_TARGETS AddressBook OrbiImport VCardImport CsvImport PathParts StrictInt
+    ShiftJisCodec)
 # This one needs Qt: it drives the card edit box.
 set(VELM_FUZZ_QT_TARGETS EditBox)
 set(VELM_FUZZ_DIR ${CMAKE_SOURCE_DIR}/fuzz)

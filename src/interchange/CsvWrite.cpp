@@ -128,6 +128,16 @@ std::array<std::string_view, CardRecord::kFieldCount> VelmRow(const CardRecord& 
     return values;
 }
 
+// A name split at its first space into the family and the given name; a name that is only
+// a space stays whole, so that it is not lost.
+SpaceSplit FamilyAndGiven(std::string_view name)
+{
+    const SpaceSplit split = SplitAtFirstSpace(name);
+    if (split.before.empty() && split.after.empty())
+        return {name, {}};
+    return split;
+}
+
 // The memo followed by the fields that have no column of their own.
 std::string ContactsNotes(const CardRecord& card)
 {
@@ -167,8 +177,8 @@ ExportedFile FormatCsv(const CardStore& store, CsvLayout layout, TextEncoding en
         if (layout == CsvLayout::Velm) {
             replaced = writer.row(VelmRow(card));
         } else {
-            const SpaceSplit name = SplitAtFirstSpace(card.Name1.view());
-            const SpaceSplit reading = SplitAtFirstSpace(card.Yomi.view());
+            const SpaceSplit name = FamilyAndGiven(card.Name1.view());
+            const SpaceSplit reading = FamilyAndGiven(card.Yomi.view());
             const std::string notes = ContactsNotes(card);
             replaced = writer.row(std::array<std::string_view, kContactsHeaders.size()>{
                 name.after, "", name.before, reading.after, reading.before,

@@ -85,9 +85,11 @@ CardRecord TakeForeignCard(const ForeignCard& foreign, ConversionReport& report)
     for (const std::string& item : foreign.memoItems) {
         std::string longer =
             values.memo.empty() ? item : values.memo + std::string(kItemSeparator) + item;
-        if (FitToField(longer).cut)
-            notFitting = true;
-        else
+        const bool fits = !FitToField(longer).cut;
+        notFitting = notFitting || !fits;
+        // An item too long for an empty memo goes in as far as it fits, so that the card
+        // keeps something of it.
+        if (fits || values.memo.empty())
             values.memo = std::move(longer);
     }
 

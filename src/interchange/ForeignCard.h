@@ -41,8 +41,8 @@ struct ForeignCard {
 
 // The card the store keeps: line breaks become spaces, each value is made safe for the
 // address-book file and cut to 255 bytes at a character boundary, and the memo items follow
-// the memo, separated by " / ", as far as they fit whole. The card is counted into
-// `report`, with what had to be left out.
+// the memo, separated by " / ", as far as they fit whole (an item too long for an empty
+// memo is cut instead). The card is counted into `report`, with what had to be left out.
 CardRecord TakeForeignCard(const ForeignCard& foreign, ConversionReport& report);
 
 // The parts of a name joined with a full-width space, skipping empty parts.

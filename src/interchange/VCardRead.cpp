@@ -28,12 +28,19 @@ namespace
 // the comma and line breaks.
 enum class Dialect { V21, V30, V40 };
 
-// ---- Lines --------------------------------------------------------------------------
+// ---- Properties ---------------------------------------------------------------------
 
-bool StartsWithWhitespace(std::string_view line)
-{
-    return !line.empty() && (line.front() == ' ' || line.front() == '\t');
-}
+// One line taken apart. Views point into the line.
+struct PropertyLine {
+    std::string name; // upper case, without its group
+    bool home = false;
+    bool quotedPrintable = false;
+    bool base64 = false;
+    bool irmcName = false; // SOUND;X-IRMC-N, the reading of feature phones
+    std::optional<TextEncoding> charset;
+    std::string_view sortAs;
+    std::string_view value;
+};
 
 // The position of the first colon outside double quotes, which ends the name and the
 // parameters, or npos.
@@ -48,74 +55,6 @@ std::size_t ValueColon(std::string_view line)
     }
     return std::string_view::npos;
 }
-
-bool IsQuotedPrintable(std::string_view line)
-{
-    const std::size_t colon = ValueColon(line);
-    if (colon == std::string_view::npos)
-        return false;
-    return AsciiUpper(line.substr(0, colon)).find("QUOTED-PRINTABLE") != std::string::npos;
-}
-
-// The logical lines of a vCard file: a line that starts with a space or a tab continues
-// the one before it without that character, and a quoted-printable value whose line ends
-// with "=" (a soft line break) continues on the next line without the "=".
-class LogicalLines
-{
-  public:
-    explicit LogicalLines(std::string_view text) : m_text(text) {}
-
-    bool next(std::string& line)
-    {
-        if (m_at >= m_text.size())
-            return false;
-        line.assign(physicalLine(m_at, m_at));
-        const bool quotedPrintable = IsQuotedPrintable(line);
-        while (m_at < m_text.size()) {
-            std::size_t after = 0;
-            const std::string_view following = physicalLine(m_at, after);
-            const bool folded = StartsWithWhitespace(following);
-            const bool softBreak = quotedPrintable && line.ends_with('=') && !following.empty();
-            if (!folded && !softBreak)
-                break;
-            if (softBreak)
-                line.pop_back();
-            line += folded ? following.substr(1) : following;
-            m_at = after;
-        }
-        return true;
-    }
-
-  private:
-    // The physical line at `at` without its CR LF; `after` is where the next one starts.
-    std::string_view physicalLine(std::size_t at, std::size_t& after) const
-    {
-        const std::size_t lineFeed = m_text.find('\n', at);
-        const std::size_t end = lineFeed == std::string_view::npos ? m_text.size() : lineFeed;
-        after = lineFeed == std::string_view::npos ? m_text.size() : lineFeed + 1;
-        std::string_view line = m_text.substr(at, end - at);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        return line;
-    }
-
-    std::string_view m_text;
-    std::size_t m_at = 0;
-};
-
-// ---- Properties ---------------------------------------------------------------------
-
-// One line taken apart. Views point into the line.
-struct PropertyLine {
-    std::string name; // upper case, without its group
-    bool home = false;
-    bool quotedPrintable = false;
-    bool base64 = false;
-    bool irmcName = false; // SOUND;X-IRMC-N, the reading of feature phones
-    std::optional<TextEncoding> charset;
-    std::string_view sortAs;
-    std::string_view value;
-};
 
 // The parts of `text` between separators outside double quotes.
 std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, char separator)
@@ -212,6 +151,62 @@ std::optional<PropertyLine> ParsePropertyLine(std::string_view line)
     return property;
 }
 
+// ---- Lines ----------------------------------------------------------------------------
+
+bool StartsWithWhitespace(std::string_view line)
+{
+    return !line.empty() && (line.front() == ' ' || line.front() == '\t');
+}
+
+// The logical lines of a vCard file: a line that starts with a space or a tab continues
+// the one before it without that character, and a quoted-printable value whose line ends
+// with "=" (a soft line break) continues on the next line without the "=".
+class LogicalLines
+{
+  public:
+    explicit LogicalLines(std::string_view text) : m_text(text) {}
+
+    bool next(std::string& line)
+    {
+        if (m_at >= m_text.size())
+            return false;
+        line.assign(physicalLine(m_at, m_at));
+        const std::optional<PropertyLine> property = ParsePropertyLine(line);
+        const bool quotedPrintable = property && property->quotedPrintable;
+        while (m_at < m_text.size()) {
+            std::size_t after = 0;
+            const std::string_view following = physicalLine(m_at, after);
+            const bool folded = StartsWithWhitespace(following);
+            const bool softBreak = quotedPrintable && line.ends_with('=') && !following.empty();
+            if (!folded && !softBreak)
+                break;
+            if (softBreak)
+                line.pop_back();
+            line += folded ? following.substr(1) : following;
+            m_at = after;
+        }
+        return true;
+    }
+
+  private:
+    // The physical line at `at` without its CR LF; `after` is where the next one starts.
+    std::string_view physicalLine(std::size_t at, std::size_t& after) const
+    {
+        const std::size_t lineFeed = m_text.find('\n', at);
+        const std::size_t end = lineFeed == std::string_view::npos ? m_text.size() : lineFeed;
+        after = lineFeed == std::string_view::npos ? m_text.size() : lineFeed + 1;
+        std::string_view line = m_text.substr(at, end - at);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        return line;
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
+
+// ---- Values -------------------------------------------------------------------------
+
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -267,8 +262,6 @@ CardProperty KeepProperty(const PropertyLine& line, const FileText& file)
         property.encoding = TextEncoding::ShiftJis;
     return property;
 }
-
-// ---- Values -------------------------------------------------------------------------
 
 // The character an escape stands for, or nothing when the pair is no escape.
 std::optional<char> Unescaped(char escaped, Dialect dialect)

@@ -56,6 +56,12 @@ TEST(ForeignCard, MemoItemsFollowTheMemoWholeAsFarAsTheyFit)
     EXPECT_TRUE(SameBytes(card.Name1.view(), "x y"));
     EXPECT_TRUE(SameBytes(card.biko3.view(), std::string(230, 'm') + " / TEL: 03 / u"));
     EXPECT_EQ(report.cardsNotFitting, 1u);
+
+    ForeignCard overlong;
+    overlong.addMemoItem("Notes", std::string(300, 'n'));
+    const CardRecord cut = TakeForeignCard(overlong, report);
+    EXPECT_TRUE(SameBytes(cut.biko3.view(), "Notes: " + std::string(248, 'n')));
+    EXPECT_EQ(report.cardsNotFitting, 2u);
 }
 
 TEST(ForeignCard, JoinsNamesAndAddressesWithoutStraySpaces)
