@@ -16,6 +16,7 @@ constexpr std::string_view kNotFitting = "件のカードで255バイトに入�
 constexpr std::string_view kNoCards = "vCardのカードがありません";
 constexpr std::string_view kNoKnownColumn = "見出しに読み込める列がありません";
 constexpr std::string_view kTooManyCards = "カードが999件を超えているため読み込めません";
+constexpr std::string_view kTooManyTogether = "合わせると999件を超えるため追加できません";
 
 // The count line, then a line for each kind of change that happened.
 std::string Describe(const ConversionReport& report, std::string_view done)
@@ -59,9 +60,11 @@ std::string DescribeRefusal(ImportRefusal refusal)
     case ImportRefusal::NoKnownColumn:
         return std::string(kNoKnownColumn);
     case ImportRefusal::TooManyCards:
+        return std::string(kTooManyCards);
+    case ImportRefusal::TooManyTogether:
         break;
     }
-    return std::string(kTooManyCards);
+    return std::string(kTooManyTogether);
 }
 
 } // namespace velm

@@ -33,6 +33,8 @@ enum class ImportRefusal {
     NoCards,       // a vCard file without a card
     NoKnownColumn, // a CSV file whose header names no column this program knows
     TooManyCards,  // more than 999 cards
+    // more than 999 cards together with those the cards are added to
+    TooManyTogether,
 };
 
 using ImportResult = std::variant<ImportedCards, ImportRefusal>;
