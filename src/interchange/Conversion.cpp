@@ -21,12 +21,20 @@ constexpr std::string_view kTooManyTogether = "合わせると999件を超える
 // The count line, then a line for each kind of change that happened.
 std::string Describe(const ConversionReport& report, std::string_view done)
 {
-    std::string text = std::to_string(report.cards) + std::string(done);
-    if (report.replacedCharacters != 0)
-        text += "\n" + std::to_string(report.cardsWithReplacements) + std::string(kReplacedCards) +
-                std::to_string(report.replacedCharacters) + std::string(kReplacedCharacters);
-    if (report.cardsNotFitting != 0)
-        text += "\n" + std::to_string(report.cardsNotFitting) + std::string(kNotFitting);
+    std::string text = std::to_string(report.cards);
+    text += done;
+    if (report.replacedCharacters != 0) {
+        text += '\n';
+        text += std::to_string(report.cardsWithReplacements);
+        text += kReplacedCards;
+        text += std::to_string(report.replacedCharacters);
+        text += kReplacedCharacters;
+    }
+    if (report.cardsNotFitting != 0) {
+        text += '\n';
+        text += std::to_string(report.cardsNotFitting);
+        text += kNotFitting;
+    }
     return text;
 }
 

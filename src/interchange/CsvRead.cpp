@@ -2,6 +2,8 @@
 #include "interchange/CsvColumns.h"
 #include "interchange/ForeignCard.h"
 #include "store/CardStore.h"
+#include "text/ByteSearch.h"
+#include "text/ShiftJisCodec.h"
 #include "text/ShiftJisText.h"
 
 #include <algorithm>
@@ -28,11 +30,6 @@ char SeparatorOf(std::string_view text)
     const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
     const auto tabs = std::ranges::count(firstLine, '\t');
     return tabs > 0 && tabs >= std::ranges::count(firstLine, ',') ? '\t' : ',';
-}
-
-bool EndsRow(char byte)
-{
-    return byte == '\r' || byte == '\n';
 }
 
 // The rows of the text, cell by cell, as RFC 4180 quotes them: a quoted cell may hold
@@ -66,11 +63,11 @@ class CsvRows
         std::string value;
         if (m_at < m_text.size() && m_text[m_at] == '"')
             quoted(value);
-        std::size_t end = m_at;
-        while (end < m_text.size() && m_text[end] != m_separator && !EndsRow(m_text[end]))
-            ++end;
-        value += m_text.substr(m_at, end - m_at);
-        m_at = end;
+        const char ends[] = {m_separator, '\r', '\n'};
+        const std::size_t end = FindAnyByte(m_text.substr(m_at), {ends, sizeof ends});
+        const std::size_t length = end == std::string_view::npos ? m_text.size() - m_at : end;
+        value += m_text.substr(m_at, length);
+        m_at += length;
         return value;
     }
 
@@ -122,14 +119,14 @@ bool IsLabelHeader(std::string_view header)
         kLabelSuffixes, [header](std::string_view suffix) { return header.ends_with(suffix); });
 }
 
-std::vector<Column> ReadHeader(const std::vector<std::string>& cells, TextEncoding encoding)
+std::vector<Column> ReadHeader(const std::vector<std::string>& cells, FileText& file)
 {
     std::vector<Column> columns;
     std::size_t uncounted = 0;
     for (const std::string& cell : cells) {
         Column& column = columns.emplace_back();
-        column.role = RoleOfHeader(DecodeText(cell, encoding));
-        column.header = ShiftJisFromText(cell, encoding, uncounted);
+        column.header = file.shiftJis(cell, uncounted);
+        column.role = RoleOfHeader(DecodeShiftJis(column.header));
         column.isLabel = !column.role && IsLabelHeader(column.header);
     }
     for (Column& column : columns) {
@@ -214,7 +211,7 @@ struct RowValues {
 
 // The kind of the memo item of a column without a field.
 std::string ItemKind(const std::vector<Column>& columns, std::size_t i,
-                     const std::vector<std::string>& cells, TextEncoding encoding)
+                     const std::vector<std::string>& cells, FileText& file)
 {
     const Column& column = columns[i];
     const std::optional<std::size_t> label = column.labelColumn;
@@ -222,11 +219,11 @@ std::string ItemKind(const std::vector<Column>& columns, std::size_t i,
         return column.header;
     std::size_t uncounted = 0;
     return column.header.substr(0, column.header.size() - kValueSuffix.size()) + " (" +
-           ShiftJisFromText(cells[*label], encoding, uncounted) + ")";
+           file.shiftJis(cells[*label], uncounted) + ")";
 }
 
 ForeignCard MapRow(const std::vector<Column>& columns, const std::vector<std::string>& cells,
-                   TextEncoding encoding)
+                   FileText& file)
 {
     ForeignCard card;
     RowValues row;
@@ -234,7 +231,7 @@ ForeignCard MapRow(const std::vector<Column>& columns, const std::vector<std::st
     for (std::size_t i = 0; i < count; ++i) {
         if (cells[i].empty() || columns[i].isLabel)
             continue;
-        const std::string value = ShiftJisFromText(cells[i], encoding, card.replaced);
+        const std::string value = file.shiftJis(cells[i], card.replaced);
         const std::optional<CsvRole> role = columns[i].role;
         std::string* target = role ? row.of(*role) : nullptr;
         if (role == CsvRole::Street)
@@ -242,7 +239,7 @@ ForeignCard MapRow(const std::vector<Column>& columns, const std::vector<std::st
         else if (target && target->empty())
             *target = value;
         else if (role != CsvRole::PhoneLabel)
-            card.addMemoItem(ItemKind(columns, i, cells, encoding), value);
+            card.addMemoItem(ItemKind(columns, i, cells, file), value);
         if (role == CsvRole::Mobile)
             row.mobileKind = columns[i].header;
     }
@@ -280,12 +277,12 @@ bool IsBlank(ForeignCard& card)
 
 ImportResult ParseCsv(std::string_view bytes)
 {
-    const FileText file(bytes);
+    FileText file(bytes);
     CsvRows rows(file.text(), SeparatorOf(file.text()));
     std::vector<std::string> cells;
     while (rows.next(cells) && AllEmpty(cells)) {
     }
-    const std::vector<Column> columns = ReadHeader(cells, file.encoding());
+    const std::vector<Column> columns = ReadHeader(cells, file);
     if (std::ranges::none_of(columns, [](const Column& column) { return column.role.has_value(); }))
         return ImportRefusal::NoKnownColumn;
 
@@ -294,12 +291,12 @@ ImportResult ParseCsv(std::string_view bytes)
     // slots.
     imported.cards.reserve(std::min<std::size_t>(CardStore::kCapacity, bytes.size() / 16 + 1));
     while (rows.next(cells)) {
-        ForeignCard card = MapRow(columns, cells, file.encoding());
+        ForeignCard card = MapRow(columns, cells, file);
         if (IsBlank(card))
             continue;
         if (imported.cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
             return ImportRefusal::TooManyCards;
-        imported.cards.push_back(TakeForeignCard(card, imported.report));
+        imported.cards.push_back(TakeForeignCard(std::move(card), imported.report));
     }
     return imported;
 }

@@ -1,5 +1,6 @@
 #include "interchange/Csv.h"
 #include "store/CardStore.h"
+#include "text/ByteSearch.h"
 #include "text/ShiftJisCodec.h"
 #include "text/ShiftJisText.h"
 
@@ -67,7 +68,7 @@ constexpr std::u32string_view kMarkKind = U"印";
 
 bool NeedsQuotes(std::string_view value)
 {
-    return value.find_first_of(",\"\r\n") != std::string_view::npos;
+    return ContainsAnyByte(value, ",\"\r\n");
 }
 
 class CsvWriter
@@ -98,17 +99,18 @@ class CsvWriter
     {
         if (!first)
             m_out += ',';
-        std::string converted;
+        std::string_view value = shiftJis;
         if (m_encoding == TextEncoding::Utf8) {
-            AppendUtf8FromShiftJis(converted, shiftJis, replaced);
-            shiftJis = converted;
+            m_converted.clear();
+            replaced += AppendUtf8FromShiftJis(m_converted, shiftJis);
+            value = m_converted;
         }
-        if (!NeedsQuotes(shiftJis)) {
-            m_out += shiftJis;
+        if (!NeedsQuotes(value)) {
+            m_out += value;
             return;
         }
         m_out += '"';
-        for (const char byte : shiftJis) {
+        for (const char byte : value) {
             if (byte == '"')
                 m_out += '"';
             m_out += byte;
@@ -118,6 +120,7 @@ class CsvWriter
 
     std::string& m_out;
     TextEncoding m_encoding;
+    std::string m_converted;
 };
 
 std::array<std::string_view, CardRecord::kFieldCount> VelmRow(const CardRecord& card)

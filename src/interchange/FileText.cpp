@@ -17,67 +17,43 @@ constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
 FileText::FileText(std::string_view bytes)
 {
+    m_text = bytes;
     if (bytes.starts_with(kUtf8Mark)) {
         m_text = bytes.substr(kUtf8Mark.size());
+        m_marked = true;
     } else if (bytes.starts_with(kUtf16LittleMark) || bytes.starts_with(kUtf16BigMark)) {
         const ByteOrder order =
             bytes.starts_with(kUtf16LittleMark) ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
         m_converted = Utf8FromUtf16(bytes.substr(kUtf16LittleMark.size()), order);
         m_text = m_converted;
+        m_marked = true;
         m_wasUtf16 = true;
-    } else {
-        m_text = bytes;
-        m_encoding = IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
     }
 }
 
-std::string ShiftJisFromText(std::string_view value, TextEncoding encoding, std::size_t& replaced)
+std::string FileText::shiftJis(std::string_view value, std::size_t& replaced)
 {
-    if (encoding == TextEncoding::ShiftJis)
+    if (m_encoding == TextEncoding::Utf8) {
+        std::string converted;
+        const FromUtf8 conversion = AppendShiftJisFromUtf8(converted, value);
+        if (conversion.wellFormed || m_marked) {
+            replaced += conversion.replaced;
+            return converted;
+        }
+        m_encoding = TextEncoding::ShiftJis;
+    }
+    return std::string(value);
+}
+
+std::string FileText::shiftJis(std::string_view value, TextEncoding named, std::size_t& replaced)
+{
+    if (m_wasUtf16)
+        return shiftJis(value, replaced);
+    if (named == TextEncoding::ShiftJis)
         return std::string(value);
-    std::string out;
-    out.reserve(value.size());
-    std::size_t at = 0;
-    while (at < value.size()) {
-        if (static_cast<unsigned char>(value[at]) < 0x80) {
-            out += value[at++];
-            continue;
-        }
-        const Utf8Character character = DecodeUtf8At(value, at);
-        if (!character.valid) {
-            out += '?';
-            ++replaced;
-        } else if (!AppendShiftJisChar(out, character.codePoint)) {
-            ++replaced;
-        }
-        at += character.length;
-    }
-    return out;
-}
-
-std::u32string DecodeText(std::string_view value, TextEncoding encoding)
-{
-    if (encoding == TextEncoding::ShiftJis)
-        return DecodeShiftJis(value);
-    std::u32string text;
-    for (std::size_t at = 0; at < value.size();) {
-        const Utf8Character character = DecodeUtf8At(value, at);
-        text += character.codePoint;
-        at += character.length;
-    }
-    return text;
-}
-
-void AppendUtf8FromShiftJis(std::string& out, std::string_view value, std::size_t& replaced)
-{
-    for (const char32_t c : DecodeShiftJis(value)) {
-        if (c == kUndecodable) {
-            out += '?';
-            ++replaced;
-        } else {
-            AppendUtf8(out, c);
-        }
-    }
+    std::string converted;
+    replaced += AppendShiftJisFromUtf8(converted, value).replaced;
+    return converted;
 }
 
 } // namespace velm

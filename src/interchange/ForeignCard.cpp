@@ -2,6 +2,7 @@
 
 #include "store/AddressBookFile.h"
 #include "text/AsciiCase.h"
+#include "text/ByteSearch.h"
 #include "text/ShiftJisText.h"
 #include "text/ShortString.h"
 
@@ -16,6 +17,9 @@ namespace
 constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
 constexpr std::string_view kItemSeparator = " / ";
 constexpr std::string_view kKindSeparator = ": ";
+// The bytes that FitToField may change: line breaks, and the "z" that making a value safe
+// for the address-book file may replace.
+constexpr std::string_view kBytesToFit = "\r\nz";
 
 // The value as a field keeps it, and whether something had to be left out.
 struct FittedValue {
@@ -29,6 +33,19 @@ FittedValue FitToField(std::string_view value)
     if (safe.size() <= ShortString::kCapacity)
         return {std::move(safe), false};
     return {std::string(CutAtCharacter(safe, ShortString::kCapacity)), true};
+}
+
+// Stores the value as FitToField makes it, at once when it needs nothing of that; true when
+// something had to be left out.
+bool StoreFitted(ShortString& field, std::string_view value)
+{
+    if (value.size() <= ShortString::kCapacity && !ContainsAnyByte(value, kBytesToFit)) {
+        field.assign(value);
+        return false;
+    }
+    const FittedValue fitted = FitToField(value);
+    field.assign(fitted.text);
+    return fitted.cut;
 }
 
 std::string Join(std::initializer_list<std::string_view> parts, std::string_view separator)
@@ -78,29 +95,25 @@ void ForeignCard::addMemoItem(std::string_view kind, std::string_view value)
     memoItems.push_back(std::move(item));
 }
 
-CardRecord TakeForeignCard(const ForeignCard& foreign, ConversionReport& report)
+CardRecord TakeForeignCard(ForeignCard foreign, ConversionReport& report)
 {
     bool notFitting = false;
-    ForeignCard values = foreign;
     for (const std::string& item : foreign.memoItems) {
         std::string longer =
-            values.memo.empty() ? item : values.memo + std::string(kItemSeparator) + item;
+            foreign.memo.empty() ? item : foreign.memo + std::string(kItemSeparator) + item;
         const bool fits = !FitToField(longer).cut;
         notFitting = notFitting || !fits;
         // An item too long for an empty memo goes in as far as it fits, so that the card
         // keeps something of it.
-        if (fits || values.memo.empty())
-            values.memo = std::move(longer);
+        if (fits || foreign.memo.empty())
+            foreign.memo = std::move(longer);
     }
 
     CardRecord card;
     const auto fields = card.fields();
-    const auto texts = values.values();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const FittedValue fitted = FitToField(*texts[i]);
-        fields[i]->assign(fitted.text);
-        notFitting = notFitting || fitted.cut;
-    }
+    const auto values = foreign.values();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        notFitting = StoreFitted(*fields[i], *values[i]) || notFitting;
     report.countCard(foreign.replaced, notFitting);
     return card;
 }
@@ -120,7 +133,11 @@ std::string JoinAddress(std::initializer_list<std::string_view> parts)
         if (endsAlphanumeric && IsAsciiAlphanumeric(part.front()))
             joined += ' ';
         joined += part;
-        endsAlphanumeric = LastCharacter(part).size() == 1 && IsAsciiAlphanumeric(part.back());
+        // A digit is never the second byte of a character; a letter may be.
+        const char last = part.back();
+        endsAlphanumeric =
+            IsAsciiAlphanumeric(last) && (std::isdigit(static_cast<unsigned char>(last)) != 0 ||
+                                          LastCharacter(part).size() == 1);
     }
     return joined;
 }

@@ -43,7 +43,7 @@ struct ForeignCard {
 // address-book file and cut to 255 bytes at a character boundary, and the memo items follow
 // the memo, separated by " / ", as far as they fit whole (an item too long for an empty
 // memo is cut instead). The card is counted into `report`, with what had to be left out.
-CardRecord TakeForeignCard(const ForeignCard& foreign, ConversionReport& report);
+CardRecord TakeForeignCard(ForeignCard foreign, ConversionReport& report);
 
 // The parts of a name joined with a full-width space, skipping empty parts.
 std::string JoinName(std::initializer_list<std::string_view> parts);

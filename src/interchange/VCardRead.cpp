@@ -5,7 +5,6 @@
 #include "text/AsciiCase.h"
 #include "text/ShiftJisCodec.h"
 #include "text/ShiftJisText.h"
-#include "text/Utf.h"
 
 #include <algorithm>
 #include <optional>
@@ -56,21 +55,19 @@ std::size_t ValueColon(std::string_view line)
     return std::string_view::npos;
 }
 
-// The parts of `text` between separators outside double quotes.
-std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, char separator)
+// Calls `take` with each part of `text` between separators outside double quotes.
+template <typename Take> void ForEachPart(std::string_view text, char separator, Take&& take)
 {
-    std::vector<std::string_view> parts;
     bool quoted = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] == '"')
             quoted = !quoted;
         if (i == text.size() || (text[i] == separator && !quoted)) {
-            parts.push_back(text.substr(start, i - start));
+            take(text.substr(start, i - start));
             start = i + 1;
         }
     }
-    return parts;
 }
 
 std::string_view Unquoted(std::string_view value)
@@ -123,8 +120,9 @@ void ReadParameter(PropertyLine& property, std::string_view parameter)
     const std::string key = AsciiUpper(parameter.substr(0, equals));
     const std::string_view value = Unquoted(parameter.substr(equals + 1));
     if (key == "TYPE") {
-        for (const std::string_view type : SplitOutsideQuotes(value, ','))
+        ForEachPart(value, ',', [&property](std::string_view type) {
             property.home = property.home || EqualsIgnoringAsciiCase(type, "HOME");
+        });
     } else if (key == "ENCODING") {
         ReadEncoding(property, value);
     } else if (key == "CHARSET") {
@@ -139,14 +137,18 @@ std::optional<PropertyLine> ParsePropertyLine(std::string_view line)
     const std::size_t colon = ValueColon(line);
     if (colon == std::string_view::npos)
         return std::nullopt;
-    const std::vector<std::string_view> parts = SplitOutsideQuotes(line.substr(0, colon), ';');
-    std::string_view name = parts.front();
-    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos)
-        name.remove_prefix(dot + 1);
     PropertyLine property;
-    property.name = AsciiUpper(name);
-    for (std::size_t i = 1; i < parts.size(); ++i)
-        ReadParameter(property, parts[i]);
+    bool first = true;
+    ForEachPart(line.substr(0, colon), ';', [&](std::string_view part) {
+        if (!first) {
+            ReadParameter(property, part);
+            return;
+        }
+        first = false;
+        if (const std::size_t dot = part.rfind('.'); dot != std::string_view::npos)
+            part.remove_prefix(dot + 1);
+        property.name = AsciiUpper(part);
+    });
     property.value = line.substr(colon + 1);
     return property;
 }
@@ -158,51 +160,62 @@ bool StartsWithWhitespace(std::string_view line)
     return !line.empty() && (line.front() == ' ' || line.front() == '\t');
 }
 
+bool IsQuotedPrintable(std::string_view line)
+{
+    // Only a line that names the encoding is taken apart to see whether it is one.
+    if (!ContainsIgnoringAsciiCase(line.substr(0, ValueColon(line)), "QUOTED-PRINTABLE"))
+        return false;
+    const std::optional<PropertyLine> property = ParsePropertyLine(line);
+    return property && property->quotedPrintable;
+}
+
 // The logical lines of a vCard file: a line that starts with a space or a tab continues
 // the one before it without that character, and a quoted-printable value whose line ends
 // with "=" (a soft line break) continues on the next line without the "=".
 class LogicalLines
 {
   public:
-    explicit LogicalLines(std::string_view text) : m_text(text) {}
+    explicit LogicalLines(std::string_view text) : m_text(text) { advance(); }
 
     bool next(std::string& line)
     {
-        if (m_at >= m_text.size())
+        if (!m_hasNext)
             return false;
-        line.assign(physicalLine(m_at, m_at));
-        const std::optional<PropertyLine> property = ParsePropertyLine(line);
-        const bool quotedPrintable = property && property->quotedPrintable;
-        while (m_at < m_text.size()) {
-            std::size_t after = 0;
-            const std::string_view following = physicalLine(m_at, after);
-            const bool folded = StartsWithWhitespace(following);
-            const bool softBreak = quotedPrintable && line.ends_with('=') && !following.empty();
+        line.assign(m_next);
+        advance();
+        const bool quotedPrintable = IsQuotedPrintable(line);
+        while (m_hasNext) {
+            const bool folded = StartsWithWhitespace(m_next);
+            const bool softBreak = quotedPrintable && line.ends_with('=') && !m_next.empty();
             if (!folded && !softBreak)
                 break;
             if (softBreak)
                 line.pop_back();
-            line += folded ? following.substr(1) : following;
-            m_at = after;
+            line += folded ? m_next.substr(1) : m_next;
+            advance();
         }
         return true;
     }
 
   private:
-    // The physical line at `at` without its CR LF; `after` is where the next one starts.
-    std::string_view physicalLine(std::size_t at, std::size_t& after) const
+    // Takes the next physical line, without its CR LF, as the one looked at.
+    void advance()
     {
-        const std::size_t lineFeed = m_text.find('\n', at);
+        m_hasNext = m_at < m_text.size();
+        if (!m_hasNext)
+            return;
+        const std::size_t lineFeed = m_text.find('\n', m_at);
         const std::size_t end = lineFeed == std::string_view::npos ? m_text.size() : lineFeed;
-        after = lineFeed == std::string_view::npos ? m_text.size() : lineFeed + 1;
-        std::string_view line = m_text.substr(at, end - at);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        return line;
+        m_next = m_text.substr(m_at, end - m_at);
+        if (m_next.ends_with('\r'))
+            m_next.remove_suffix(1);
+        m_at = end == m_text.size() ? end : end + 1;
     }
 
     std::string_view m_text;
     std::size_t m_at = 0;
+    std::string_view m_next;
+    bool m_hasNext = false;
 };
 
 // ---- Values -------------------------------------------------------------------------
@@ -234,33 +247,24 @@ std::string DecodeQuotedPrintable(std::string_view value)
 }
 
 // A property of a card, kept until the card ends: its value as the file's bytes, decoded
-// from quoted-printable, and the encoding they are in.
+// from quoted-printable, and the encoding it names, if any.
 struct CardProperty {
     std::string name;
     bool home = false;
     bool irmcName = false;
-    TextEncoding encoding = TextEncoding::Utf8;
+    std::optional<TextEncoding> charset;
     std::string value;
     std::string sortAs;
 };
 
-CardProperty KeepProperty(const PropertyLine& line, const FileText& file)
+CardProperty KeepProperty(const PropertyLine& line)
 {
-    CardProperty property{line.name,
-                          line.home,
-                          line.irmcName,
-                          file.encoding(),
-                          line.quotedPrintable ? DecodeQuotedPrintable(line.value)
-                                               : std::string(line.value),
-                          std::string(line.sortAs)};
-    if (file.wasUtf16())
-        property.encoding = TextEncoding::Utf8;
-    else if (line.charset)
-        property.encoding = *line.charset;
-    else if (line.quotedPrintable && !IsValidUtf8(property.value))
-        // Feature phones leave out the charset of the Shift-JIS they encode.
-        property.encoding = TextEncoding::ShiftJis;
-    return property;
+    return {line.name,
+            line.home,
+            line.irmcName,
+            line.charset,
+            line.quotedPrintable ? DecodeQuotedPrintable(line.value) : std::string(line.value),
+            std::string(line.sortAs)};
 }
 
 // The character an escape stands for, or nothing when the pair is no escape.
@@ -287,6 +291,18 @@ std::optional<char> Unescaped(char escaped, Dialect dialect)
 // undone.
 std::vector<std::string> UnescapeValue(std::string_view text, Dialect dialect, bool structured)
 {
+    // Most values hold no backslash, and a semicolon is never part of a character.
+    if (text.find('\\') == std::string_view::npos) {
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        std::size_t semicolon = 0;
+        while (structured && (semicolon = text.find(';', start)) != std::string_view::npos) {
+            parts.emplace_back(text.substr(start, semicolon - start));
+            start = semicolon + 1;
+        }
+        parts.emplace_back(text.substr(start));
+        return parts;
+    }
     std::vector<std::string> parts(1);
     std::size_t at = 0;
     while (at < text.size()) {
@@ -389,8 +405,8 @@ std::string MemoKindOf(const std::string& name)
 class CardMapping
 {
   public:
-    CardMapping(const std::vector<CardProperty>& properties, Dialect dialect)
-        : m_properties(properties), m_dialect(dialect)
+    CardMapping(const std::vector<CardProperty>& properties, Dialect dialect, FileText& file)
+        : m_properties(properties), m_dialect(dialect), m_file(file)
     {
     }
 
@@ -440,19 +456,23 @@ class CardMapping
         return home ? home : first(name);
     }
 
-    std::string shiftJis(std::string_view bytes, TextEncoding encoding)
+    std::string shiftJis(std::string_view bytes, const CardProperty& property)
     {
-        return ShiftJisFromText(bytes, encoding, m_card.replaced);
+        return property.charset ? m_file.shiftJis(bytes, *property.charset, m_card.replaced)
+                                : m_file.shiftJis(bytes, m_card.replaced);
     }
 
     std::vector<std::string> components(const CardProperty& property)
     {
-        return UnescapeValue(shiftJis(property.value, property.encoding), m_dialect, true);
+        return UnescapeValue(shiftJis(property.value, property), m_dialect, true);
     }
 
     std::string text(const CardProperty& property)
     {
-        return UnescapeValue(shiftJis(property.value, property.encoding), m_dialect, false).front();
+        std::string value = shiftJis(property.value, property);
+        if (value.find('\\') == std::string::npos)
+            return value;
+        return UnescapeValue(value, m_dialect, false).front();
     }
 
     static std::string_view Part(const std::vector<std::string>& parts, std::size_t i)
@@ -488,7 +508,7 @@ class CardMapping
             return;
         }
         if (const CardProperty* n = first("N"); n && !n->sortAs.empty()) {
-            m_card.yomi = UncaretParameter(shiftJis(n->sortAs, n->encoding));
+            m_card.yomi = UncaretParameter(shiftJis(n->sortAs, *n));
             return;
         }
         const CardProperty* last = first("X-PHONETIC-LAST-NAME");
@@ -540,6 +560,7 @@ class CardMapping
 
     const std::vector<CardProperty>& m_properties;
     Dialect m_dialect;
+    FileText& m_file;
     ForeignCard m_card;
 };
 
@@ -554,7 +575,7 @@ bool IsVCardValue(std::string_view value)
 
 ImportResult ParseVCard(std::string_view bytes)
 {
-    const FileText file(bytes);
+    FileText file(bytes);
     LogicalLines lines(file.text());
     ImportedCards imported;
     // Room for every card of a large file, so that the store can take the vector as its
@@ -568,7 +589,7 @@ ImportResult ParseVCard(std::string_view bytes)
         if (imported.cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
             return false;
         imported.cards.push_back(
-            TakeForeignCard(CardMapping(properties, dialect).take(), imported.report));
+            TakeForeignCard(CardMapping(properties, dialect, file).take(), imported.report));
         return true;
     };
     while (lines.next(line)) {
@@ -586,7 +607,7 @@ ImportResult ParseVCard(std::string_view bytes)
         } else if (depth == 1 && property->name == "VERSION") {
             dialect = DialectOf(property->value);
         } else if (depth == 1 && !property->base64) {
-            properties.push_back(KeepProperty(*property, file));
+            properties.push_back(KeepProperty(*property));
         }
     }
     // A card that the file leaves open ends with the file.

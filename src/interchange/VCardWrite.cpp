@@ -1,6 +1,7 @@
-#include "interchange/FileText.h"
 #include "interchange/VCard.h"
 #include "store/CardStore.h"
+#include "text/ByteSearch.h"
+#include "text/ShiftJisCodec.h"
 #include "text/ShiftJisText.h"
 
 #include <initializer_list>
@@ -26,26 +27,24 @@ bool IsContinuationByte(char byte)
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-// The text with the characters that the format reserves escaped: backslash, comma,
-// semicolon and line breaks.
-std::string EscapeText(std::string_view utf8)
+// The bytes that the format reserves: backslash, comma, semicolon and line breaks.
+constexpr std::string_view kReservedBytes = "\\,;\r\n";
+
+// Appends the UTF-8 text with its reserved bytes escaped.
+void AppendEscaped(std::string& out, std::string_view utf8)
 {
-    std::string escaped;
-    escaped.reserve(utf8.size() + 8);
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const char byte = utf8[i];
-        if (byte == '\\' || byte == ',' || byte == ';') {
-            escaped += '\\';
-            escaped += byte;
-        } else if (byte == '\r' || byte == '\n') {
+        if (byte == '\r' || byte == '\n') {
             if (byte == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
                 ++i;
-            escaped += "\\n";
-        } else {
-            escaped += byte;
+            out += "\\n";
+            continue;
         }
+        if (kReservedBytes.find(byte) != std::string_view::npos)
+            out += '\\';
+        out += byte;
     }
-    return escaped;
 }
 
 // A parameter value of 4.0 between double quotes, with ^, " and line breaks escaped by
@@ -66,6 +65,7 @@ std::string QuoteParameter(std::string_view utf8)
     return quoted + '"';
 }
 
+// Writes the cards one property line at a time into a buffer used again for every line.
 class CardWriter
 {
   public:
@@ -77,20 +77,24 @@ class CardWriter
         m_replaced = 0;
         const SpaceSplit name = SplitAtFirstSpace(card.Name1.view());
         const SpaceSplit reading = SplitAtFirstSpace(card.Yomi.view());
-        const std::string yomi = utf8(card.Yomi.view());
 
         line("BEGIN:VCARD");
         line(m_version == VCardVersion::V30 ? "VERSION:3.0" : "VERSION:4.0");
         line("PRODID:-//VELM//" + std::string(productId) + "//JA");
         property("FN", {card.Name1.view()});
-        const std::string nameHead = m_version == VCardVersion::V40 && !yomi.empty()
-                                         ? "N;SORT-AS=" + QuoteParameter(yomi)
-                                         : "N";
-        propertyOfParts(nameHead, {name.before, name.after, "", "", ""});
-        if (m_version == VCardVersion::V30 && !yomi.empty())
-            line("SORT-STRING:" + EscapeText(yomi));
-        optionalPropertyOfParts("X-PHONETIC-LAST-NAME", {reading.before});
-        optionalPropertyOfParts("X-PHONETIC-FIRST-NAME", {reading.after});
+        if (m_version == VCardVersion::V40 && !card.Yomi.empty()) {
+            std::string yomi;
+            m_replaced += AppendUtf8FromShiftJis(yomi, card.Yomi.view());
+            parts("N;SORT-AS=" + QuoteParameter(yomi), {name.before, name.after, "", "", ""});
+        } else {
+            parts("N", {name.before, name.after, "", "", ""});
+        }
+        if (m_version == VCardVersion::V30)
+            optionalProperty("SORT-STRING", card.Yomi.view());
+        if (!reading.before.empty())
+            parts("X-PHONETIC-LAST-NAME", {reading.before});
+        if (!reading.after.empty())
+            parts("X-PHONETIC-FIRST-NAME", {reading.after});
         optionalProperty("X-VELM-NAME2", card.Name2.view());
         if (!card.Jusyo1.empty() || !card.Jusyo2.empty() || !card.PostNo.empty())
             property("ADR;TYPE=HOME",
@@ -105,35 +109,10 @@ class CardWriter
     }
 
   private:
-    std::string utf8(std::string_view shiftJis)
-    {
-        std::string text;
-        AppendUtf8FromShiftJis(text, shiftJis, m_replaced);
-        return text;
-    }
-
-    // A part of a field that is also written whole: its replacements are counted there.
-    static std::string Utf8OfPart(std::string_view shiftJis)
-    {
-        std::string text;
-        std::size_t counted = 0;
-        AppendUtf8FromShiftJis(text, shiftJis, counted);
-        return text;
-    }
-
     // Writes a property whose components are whole fields, joined by semicolons.
     void property(std::string_view head, std::initializer_list<std::string_view> fields)
     {
-        std::string text(head);
-        text += ':';
-        bool firstField = true;
-        for (const std::string_view field : fields) {
-            if (!firstField)
-                text += ';';
-            firstField = false;
-            text += EscapeText(utf8(field));
-        }
-        line(text);
+        writeProperty(head, fields, true);
     }
 
     void optionalProperty(std::string_view head, std::string_view field)
@@ -142,26 +121,42 @@ class CardWriter
             property(head, {field});
     }
 
-    // The same for components that are parts of fields written whole elsewhere.
-    void propertyOfParts(std::string_view head, std::initializer_list<std::string_view> parts)
+    // The same for components that are parts of fields written whole elsewhere, whose
+    // replaced bytes are counted there.
+    void parts(std::string_view head, std::initializer_list<std::string_view> parts)
     {
-        std::string text(head);
-        text += ':';
-        bool firstPart = true;
-        for (const std::string_view part : parts) {
-            if (!firstPart)
-                text += ';';
-            firstPart = false;
-            text += EscapeText(Utf8OfPart(part));
-        }
-        line(text);
+        writeProperty(head, parts, false);
     }
 
-    void optionalPropertyOfParts(std::string_view head,
-                                 std::initializer_list<std::string_view> parts)
+    void writeProperty(std::string_view head, std::initializer_list<std::string_view> values,
+                       bool counted)
     {
-        if (!parts.begin()->empty())
-            propertyOfParts(head, parts);
+        m_line.assign(head);
+        m_line += ':';
+        bool first = true;
+        for (const std::string_view value : values) {
+            if (!first)
+                m_line += ';';
+            first = false;
+            appendValue(value, counted);
+        }
+        line(m_line);
+    }
+
+    // Appends the UTF-8 of a Shift-JIS value to the line, escaped.
+    void appendValue(std::string_view shiftJis, bool counted)
+    {
+        const std::size_t start = m_line.size();
+        const std::size_t replaced = AppendUtf8FromShiftJis(m_line, shiftJis);
+        if (counted)
+            m_replaced += replaced;
+        // The value rarely holds a reserved byte; the Shift-JIS holds every one the UTF-8
+        // does.
+        if (!ContainsAnyByte(shiftJis, kReservedBytes))
+            return;
+        m_escaping.assign(m_line, start);
+        m_line.resize(start);
+        AppendEscaped(m_line, m_escaping);
     }
 
     // Writes a logical line folded into lines of at most 75 bytes, never inside a UTF-8
@@ -186,6 +181,8 @@ class CardWriter
     std::string& m_out;
     VCardVersion m_version;
     std::size_t m_replaced = 0;
+    std::string m_line;
+    std::string m_escaping;
 };
 
 } // namespace

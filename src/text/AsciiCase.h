@@ -27,4 +27,11 @@ inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
+inline bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view part)
+{
+    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                   [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+    return found != text.end() || part.empty();
+}
+
 } // namespace velm

@@ -32,4 +32,18 @@ bool AppendShiftJisChar(std::string& out, char32_t c);
 // Encodes the text; a character code page 932 cannot hold becomes "?".
 std::string EncodeShiftJis(std::u32string_view text);
 
+// Appends the UTF-8 of Shift-JIS bytes to `out`; bytes that form no character become "?".
+// Gives the number of such bytes.
+std::size_t AppendUtf8FromShiftJis(std::string& out, std::string_view bytes);
+
+// What a conversion from UTF-8 met: characters that became "?" because code page 932
+// cannot hold them or their bytes form no UTF-8 character, and whether all were UTF-8.
+struct FromUtf8 {
+    std::size_t replaced = 0;
+    bool wellFormed = true;
+};
+
+// Appends the Shift-JIS of UTF-8 text to `out`, each character as above.
+FromUtf8 AppendShiftJisFromUtf8(std::string& out, std::string_view utf8);
+
 } // namespace velm

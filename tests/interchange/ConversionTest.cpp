@@ -4,8 +4,10 @@
 #include "text/RepeatedBytes.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velm
 {
@@ -15,30 +17,70 @@ namespace
 using namespace std::string_view_literals;
 using testing::Repeated;
 
-TEST(FileText, FindsTheEncodingFromTheMarkOrTheBytes)
+TEST(FileText, TakesOffTheMarkAndTurnsUtf16IntoUtf8)
 {
     const struct {
         std::string_view bytes;
         std::string_view text;
-        TextEncoding encoding;
     } cases[] = {
         {"\xEF\xBB\xBF"
          "a\xE3\x81\x82",
-         "a\xE3\x81\x82", TextEncoding::Utf8},
+         "a\xE3\x81\x82"},
         {"\xFF\xFE"
          "a\0\x42\x30"sv,
-         "a\xE3\x81\x82", TextEncoding::Utf8},
-        {"\xFE\xFF\0a\x30\x42"sv, "a\xE3\x81\x82", TextEncoding::Utf8},
-        {"a\xE3\x81\x82", "a\xE3\x81\x82", TextEncoding::Utf8},
-        {"plain", "plain", TextEncoding::Utf8},
-        {"a\x82\xa0", "a\x82\xa0", TextEncoding::ShiftJis},
-        // Shift-JIS that starts like UTF-8 and then is not.
-        {"\xE3\x81\x82\x82\xa0", "\xE3\x81\x82\x82\xa0", TextEncoding::ShiftJis},
+         "a\xE3\x81\x82"},
+        {"\xFE\xFF\0a\x30\x42"sv, "a\xE3\x81\x82"},
+        {"a\x82\xa0", "a\x82\xa0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(SameBytes(FileText(c.bytes).text(), c.text));
+}
+
+TEST(FileText, ReadsValuesAsUtf8UntilOneIsNot)
+{
+    // Each value of a file in turn: the bytes, the encoding it names, if any, the Shift-JIS
+    // it becomes and how many characters became "?".
+    struct Value {
+        std::string_view bytes;
+        std::optional<TextEncoding> named;
+        std::string_view shiftJis;
+        std::size_t replaced;
+    };
+    const std::string_view kA = "\xE3\x81\x82"; // あ in UTF-8
+    const std::string_view kSjisA = "\x82\xa0"; // あ in Shift-JIS
+    const struct {
+        const char* what;
+        std::string_view file;
+        std::vector<Value> values;
+    } cases[] = {
+        {
+            "no mark: UTF-8, then Shift-JIS from the first value that is not UTF-8",
+            "",
+            {{"x", {}, "x", 0},
+             {kA, {}, kSjisA, 0},
+             {"\xF0\x9F\x98\x80", {}, "?", 1},
+             {kSjisA, {}, kSjisA, 0},
+             {kA, {}, kA, 0},
+             {kA, TextEncoding::Utf8, kSjisA, 0}},
+        },
+        {"a UTF-8 mark: bytes that are no UTF-8 become question marks",
+         "\xEF\xBB\xBF",
+         {{kSjisA, {}, "??", 2}, {kSjisA, TextEncoding::ShiftJis, kSjisA, 0}}},
+        {"UTF-16: UTF-8 whatever a value names",
+         "\xFF\xFE",
+         {{kA, TextEncoding::ShiftJis, kSjisA, 0}}},
     };
     for (const auto& c : cases) {
-        const FileText file(c.bytes);
-        EXPECT_TRUE(SameBytes(file.text(), c.text));
-        EXPECT_EQ(file.encoding(), c.encoding) << HexDump(c.bytes);
+        SCOPED_TRACE(c.what);
+        FileText file(c.file);
+        for (const Value& value : c.values) {
+            std::size_t replaced = 0;
+            const std::string shiftJis = value.named
+                                             ? file.shiftJis(value.bytes, *value.named, replaced)
+                                             : file.shiftJis(value.bytes, replaced);
+            EXPECT_TRUE(SameBytes(shiftJis, value.shiftJis)) << HexDump(value.bytes);
+            EXPECT_EQ(replaced, value.replaced) << HexDump(value.bytes);
+        }
     }
 }
 
