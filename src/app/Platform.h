@@ -13,8 +13,9 @@ namespace velm
 class Platform
 {
   public:
-    enum class Buttons { YesNo, OkCancel, YesNoCancel };
-    enum class Answer { Yes, No, Ok, Cancel };
+    // AddReplaceCancel asks whether cards are added to those there are or replace them.
+    enum class Buttons { YesNo, OkCancel, YesNoCancel, AddReplaceCancel };
+    enum class Answer { Yes, No, Ok, Cancel, Add, Replace };
 
     // The two file dialogs of the main window. Each remembers the filter entry chosen last.
     enum class Dialog { Open, Save };
@@ -44,6 +45,9 @@ class Platform
     // Runs a file dialog; the chosen full path, or nothing when the user cancels. Neither
     // dialog insists that the file exists nor asks about overwriting.
     virtual std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) = 0;
+
+    // The filter entry, counted from 0, that the user chose when `dialog` last ran.
+    virtual qsizetype chosenFilter(Dialog dialog) const = 0;
 
     // Starts a program from its exact path with the given arguments, without waiting; a
     // failure to start is not reported.

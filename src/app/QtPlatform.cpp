@@ -29,6 +29,7 @@ QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
     case Platform::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Platform::Buttons::YesNoCancel:
+    case Platform::Buttons::AddReplaceCancel:
         break;
     }
     return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -73,6 +74,26 @@ void labelFileDialog(QFileDialog& dialog, bool saving)
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
 }
 
+// The question whether to add cards or replace them shows its own buttons in the places of
+// Yes and No.
+void labelAddAndReplace(QMessageBox& box)
+{
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("追加"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("置き換え"));
+}
+
+Platform::Answer addOrReplace(Platform::Answer answer)
+{
+    switch (answer) {
+    case Platform::Answer::Yes:
+        return Platform::Answer::Add;
+    case Platform::Answer::No:
+        return Platform::Answer::Replace;
+    default:
+        return Platform::Answer::Cancel;
+    }
+}
+
 } // namespace
 
 QStringList NameFiltersFromPipeList(const QString& filter)
@@ -103,7 +124,10 @@ Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Bu
 {
     QMessageBox box(QMessageBox::Warning, caption, text, standardButtons(buttons), m_dialogParent);
     labelButtons(box);
-    return answerOf(box.exec());
+    if (buttons != Buttons::AddReplaceCancel)
+        return answerOf(box.exec());
+    labelAddAndReplace(box);
+    return addOrReplace(answerOf(box.exec()));
 }
 
 void QtPlatform::showError(const QString& message)
@@ -142,6 +166,11 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
         return std::nullopt;
     chosenFilter = std::max<qsizetype>(0, nameFilters.indexOf(fileDialog.selectedNameFilter()));
     return QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
+}
+
+qsizetype QtPlatform::chosenFilter(Dialog dialog) const
+{
+    return m_chosenFilter[static_cast<std::size_t>(dialog)];
 }
 
 void QtPlatform::startProcess(const QString& program, const QStringList& arguments)

@@ -193,6 +193,11 @@ void TForm1::createMenus()
     Save1 = addItem(File1, QStringLiteral("上書き保存(&S)"), &TForm1::Save1Click);
     SaveAs1 = addItem(File1, QStringLiteral("名前をつけて保存(&A)"), &TForm1::SaveAs1Click);
     File1->addSeparator();
+    ImportOther1 =
+        addItem(File1, QStringLiteral("他の形式から読み込み(&I)..."), &TForm1::ImportOther1Click);
+    ExportOther1 =
+        addItem(File1, QStringLiteral("他の形式で書き出し(&E)..."), &TForm1::ExportOther1Click);
+    File1->addSeparator();
     PrintAddr = addItem(File1, QStringLiteral("編集・印刷(&P)"), &TForm1::PrintAddrClick);
 
     MP1 = menuBar()->addMenu(QStringLiteral("作成(&M)"));

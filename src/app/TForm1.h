@@ -75,6 +75,10 @@ class TForm1 final : public QMainWindow
     // Returns whether the window may close.
     bool FormCloseQuery();
 
+    // Cards to and from other programs' formats.
+    void ImportOther1Click();
+    void ExportOther1Click();
+
     // The sheets.
     void MtetyoClick();
     void MitiranClick();
@@ -120,6 +124,8 @@ class TForm1 final : public QMainWindow
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ImportOther1 = nullptr;
+    QAction* ExportOther1 = nullptr;
     QAction* PrintAddr = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
@@ -232,10 +238,27 @@ class TForm1 final : public QMainWindow
     // is returned and nothing changes when the user cancels.
     std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog, const QString& title);
 
+    // Private helpers of the commands for other formats (TForm1OtherFormats.cpp).
+
+    // Runs the open or save dialog for a vCard or CSV file, starting from the file chosen
+    // last. The chosen path is returned, or nothing when the user cancels.
+    std::optional<std::string> chooseOtherFormatFile(Platform::Dialog dialog, const QString& title,
+                                                     const QString& filter);
+
+    // Asks whether `count` imported cards are added after the last card or replace all
+    // cards; a store without cards takes them without a question.
+    Platform::Answer askAddOrReplace(std::size_t count);
+
+    // Adds the cards after the last card, or replaces all cards with them, and shows the
+    // first of them. The cards are not yet in the address-book file.
+    void takeImportedCards(std::vector<CardRecord> cards, bool adding);
+
     // Private helpers of the help commands (TForm1Help.cpp).
 
     Platform& m_platform;
     CardStore m_store;
+    // The vCard or CSV file chosen last, which the next dialog for one proposes.
+    std::string m_otherFormatPath;
 };
 
 } // namespace velm

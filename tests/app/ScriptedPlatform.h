@@ -34,6 +34,8 @@ class ScriptedPlatform final : public Platform
     // Scripts.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> dialogResults;
+    // The filter entry the user chose in every file dialog.
+    qsizetype filterChoice = 0;
 
     // Records.
     std::vector<QString> notices;
@@ -48,6 +50,7 @@ class ScriptedPlatform final : public Platform
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    qsizetype chosenFilter(Dialog) const override { return filterChoice; }
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     void shellOpen(const QString& target) override;
