@@ -289,12 +289,26 @@ TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
 TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 {
     const std::vector<std::string> titles = {
-        "住所録メニュー",   "作成メニュー", "ＯＲＢＩメニュー",
-        "ヘルプメニュー",   "開",           "上書き保存",
-        "名前をつけて保存", "編集・印刷",   "手帳作成",
-        "一覧表作成",       "手帳印刷",     "一覧表印刷",
-        "読み込み",         "書き出し",     "筆まめ形式にする",
-        "バージョン情報",   "解説",         "タイマーを表示",
+        "住所録メニュー",
+        "作成メニュー",
+        "ＯＲＢＩメニュー",
+        "ヘルプメニュー",
+        "開",
+        "上書き保存",
+        "名前をつけて保存",
+        "編集・印刷",
+        "手帳作成",
+        "他の形式から読み込み",
+        "他の形式で書き出し",
+        "一覧表作成",
+        "手帳印刷",
+        "一覧表印刷",
+        "読み込み",
+        "書き出し",
+        "筆まめ形式にする",
+        "バージョン情報",
+        "解説",
+        "タイマーを表示",
     };
     for (const std::string& title : titles)
         EXPECT_TRUE(hasHeadingContaining(title)) << "no heading for " << title;
@@ -325,6 +339,18 @@ TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
         "ＯＲＢＩ読込み",
         "住所録をＯＲＢＩに変換",
         "住所録／VELM v0.29",
+        "他の形式から読み込み",
+        "他の形式で書き出し",
+        "件のカードを読み込みました",
+        "件のカードを書き出しました",
+        "文字を「?」にしました",
+        "件のカードで255バイトに入りきらない内容を省きました",
+        "vCardのカードがありません",
+        "見出しに読み込める列がありません",
+        "合わせると999件を超えるため追加できません",
+        "件のカードを読み込みます。",
+        "最後のカードの後に追加しますか、すべてのカードと置き換えますか？",
+        "読み込み確認",
     };
     for (const std::string& text : texts)
         EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
