@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <variant>
 
 using namespace velm;
@@ -19,12 +18,6 @@ using namespace velm::fuzz;
 
 namespace
 {
-
-CardStore& ScratchStore()
-{
-    static const auto store = std::make_unique<CardStore>();
-    return *store;
-}
 
 bool AnyBytes(std::string_view)
 {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace velm::fuzz
@@ -22,6 +23,12 @@ std::string& CurrentInputName()
 }
 
 } // namespace
+
+CardStore& ScratchStore()
+{
+    static const auto store = std::make_unique<CardStore>();
+    return *store;
+}
 
 void SetCurrentInputName(std::string name)
 {

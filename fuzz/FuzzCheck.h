@@ -6,8 +6,17 @@
 #include <string_view>
 #include <vector>
 
+namespace velm
+{
+class CardStore;
+}
+
 namespace velm::fuzz
 {
+
+// A card store made once for all inputs, since a store is large; each input replaces its
+// cards.
+CardStore& ScratchStore();
 
 // The name of the input being run, shown when an invariant breaks. The replay driver sets
 // it to the corpus file; under libFuzzer it stays empty, since libFuzzer saves the input.

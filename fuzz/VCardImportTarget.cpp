@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <variant>
 
 using namespace velm;
@@ -17,12 +16,6 @@ using namespace velm::fuzz;
 
 namespace
 {
-
-CardStore& ScratchStore()
-{
-    static const auto store = std::make_unique<CardStore>();
-    return *store;
-}
 
 void CheckExportReadsBack(const std::vector<CardRecord>& cards, VCardVersion version)
 {

@@ -68,12 +68,6 @@ std::string ExcelShiftJis()
         "鈴木,,,,,,,,,090-5555-6666,,,\r\n");
 }
 
-struct ReadCase {
-    const char* what;
-    std::string file;
-    std::vector<FieldValues> cards; // UTF-8
-};
-
 TEST(CsvRead, ReadsTheShapesOtherProgramsWrite)
 {
     const std::vector<ReadCase> cases{
@@ -110,34 +104,17 @@ TEST(CsvRead, ReadsTheShapesOtherProgramsWrite)
          "\r\n,,\r\n名前,メモ\r\nB,\"open\r\nto the end",
          {{"B", "", "", "", "", "", "", "", "", "", "open to the end"}}},
     };
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ImportedCards imported = Imported(ParseCsv(c.file), c.file);
-        std::vector<CardRecord> expected;
-        for (const FieldValues& values : c.cards)
-            expected.push_back(SjisCard(values));
-        EXPECT_EQ(imported.cards, expected);
-        EXPECT_EQ(imported.report.cards, expected.size());
-    }
+    ExpectCardsRead(cases, &ParseCsv);
 }
 
 TEST(CsvRead, RefusesFilesWithoutKnownColumnsOrWithTooManyRows)
 {
-    const struct {
-        const char* what;
-        std::string file;
-        ImportRefusal refusal;
-    } cases[] = {
+    const std::vector<RefusedCase> cases{
         {"empty", "", ImportRefusal::NoKnownColumn},
         {"unknown headers", "a,b,c\r\n1,2,3\r\n", ImportRefusal::NoKnownColumn},
         {"1000 rows", "Name\r\n" + Repeated("x\r\n", 1000), ImportRefusal::TooManyCards},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ImportResult result = ParseCsv(c.file);
-        ASSERT_TRUE(std::holds_alternative<ImportRefusal>(result));
-        EXPECT_EQ(std::get<ImportRefusal>(result), c.refusal);
-    }
+    ExpectRefused(cases, &ParseCsv);
     const std::string full = "Name\r\n" + Repeated("x\r\n", 999);
     EXPECT_EQ(Imported(ParseCsv(full), full).cards.size(), 999u);
 }

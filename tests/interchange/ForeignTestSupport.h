@@ -47,6 +47,45 @@ inline ImportedCards Imported(ImportResult result, std::string_view file)
     return std::get<ImportedCards>(std::move(result));
 }
 
+using Parser = ImportResult (*)(std::string_view bytes);
+
+// A file as another program writes it and the cards it gives, their values in UTF-8.
+struct ReadCase {
+    const char* what;
+    std::string file;
+    std::vector<FieldValues> cards;
+};
+
+inline void ExpectCardsRead(const std::vector<ReadCase>& cases, Parser parse)
+{
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ImportedCards imported = Imported(parse(c.file), c.file);
+        std::vector<CardRecord> expected;
+        for (const FieldValues& values : c.cards)
+            expected.push_back(SjisCard(values));
+        EXPECT_EQ(imported.cards, expected);
+        EXPECT_EQ(imported.report.cards, expected.size());
+    }
+}
+
+// A file that is refused as a whole, and why.
+struct RefusedCase {
+    const char* what;
+    std::string file;
+    ImportRefusal refusal;
+};
+
+inline void ExpectRefused(const std::vector<RefusedCase>& cases, Parser parse)
+{
+    for (const RefusedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ImportResult result = parse(c.file);
+        ASSERT_TRUE(std::holds_alternative<ImportRefusal>(result));
+        EXPECT_EQ(std::get<ImportRefusal>(result), c.refusal);
+    }
+}
+
 // The largest store: 999 cards, every field 255 bytes of double-byte text (127 kanji and
 // kana and an ASCII digit), no two cards alike.
 inline std::vector<CardRecord> FullStoreCards()

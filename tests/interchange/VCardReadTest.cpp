@@ -99,12 +99,6 @@ constexpr std::string_view kVersion4Card =
     "CATEGORIES:友人,仕事\r\n"
     "END:VCARD\r\n";
 
-struct ReadCase {
-    const char* what;
-    std::string file;
-    std::vector<FieldValues> cards; // UTF-8
-};
-
 TEST(VCardRead, ReadsTheShapesOtherProgramsWrite)
 {
     const std::vector<ReadCase> cases{
@@ -150,35 +144,18 @@ TEST(VCardRead, ReadsTheShapesOtherProgramsWrite)
          "BEGIN:VCARD\nVERSION:3.0\nFN:Open",
          {{"Open", "", "", "", "", "", "", "", "", "", ""}}},
     };
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ImportedCards imported = Imported(ParseVCard(c.file), c.file);
-        std::vector<CardRecord> expected;
-        for (const FieldValues& values : c.cards)
-            expected.push_back(SjisCard(values));
-        EXPECT_EQ(imported.cards, expected);
-        EXPECT_EQ(imported.report.cards, expected.size());
-    }
+    ExpectCardsRead(cases, &ParseVCard);
 }
 
 TEST(VCardRead, RefusesFilesWithoutCardsOrWithTooMany)
 {
     const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nEND:VCARD\r\n";
-    const struct {
-        const char* what;
-        std::string file;
-        ImportRefusal refusal;
-    } cases[] = {
+    const std::vector<RefusedCase> cases{
         {"empty", "", ImportRefusal::NoCards},
         {"no card", "FN:A\r\nEND:VCARD\r\n", ImportRefusal::NoCards},
         {"1000 cards", Repeated(card, 1000), ImportRefusal::TooManyCards},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const ImportResult result = ParseVCard(c.file);
-        ASSERT_TRUE(std::holds_alternative<ImportRefusal>(result));
-        EXPECT_EQ(std::get<ImportRefusal>(result), c.refusal);
-    }
+    ExpectRefused(cases, &ParseVCard);
     EXPECT_EQ(Imported(ParseVCard(Repeated(card, 999)), card).cards.size(), 999u);
 }
 
