@@ -25,7 +25,7 @@ constexpr int kExitUsage = 2;
 
 int Complain(const QString& message, int status)
 {
-    std::cerr << "Blent.exe: " << message.toLocal8Bit().constData() << '\n';
+    std::cerr << (texts::kErrorPrefix + message).toLocal8Bit().constData() << '\n';
     return status;
 }
 
@@ -61,7 +61,7 @@ std::variant<std::unique_ptr<TextSheet>, QString> OpenTextSheet(const std::strin
     auto loaded = LoadSheetFile(path);
     if (auto* message = std::get_if<QString>(&loaded))
         return std::move(*message);
-    return TextSheet::Create(std::move(std::get<SheetFile>(loaded)), date);
+    return TextSheet::create(std::move(std::get<SheetFile>(loaded)), date);
 }
 
 std::variant<std::unique_ptr<print::PreviewWindow>, int>

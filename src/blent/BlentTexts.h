@@ -9,9 +9,15 @@ namespace velm::blent::texts
 inline const QString kCaption = QStringLiteral("Blent");
 // %1: the file's name.
 inline const QString kWindowTitle = QStringLiteral("%1 - Blent");
+// The header's page number and date.
+inline const QString kPageNumber = QStringLiteral("- %1 -");
+inline const QString kDateFormat = QStringLiteral("yyyy/MM/dd");
+
 inline const QString kOpenTitle = QStringLiteral("印刷するファイルを開く");
 inline const QString kOpenFilter = QStringLiteral("テキストファイル (*.txt);;すべてのファイル (*)");
 
+// Messages on the standard error start with the tool's name.
+inline const QString kErrorPrefix = QStringLiteral("Blent.exe: ");
 inline const QString kUsage = QStringLiteral("使い方: Blent.exe [--pdf 出力.pdf] ファイル");
 inline const QString kPdfPathMissing =
     QStringLiteral("--pdf のあとに書き出すPDFの名前がありません");

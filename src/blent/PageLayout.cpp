@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 namespace velm::blent
 {
@@ -119,11 +118,6 @@ int PageLayout::countColumnsThatFit() const
     if (room <= 0 || m_cellWidth <= 0)
         return 0;
     return static_cast<int>(std::floor(room / m_cellWidth + kRounding));
-}
-
-std::string PageNumberText(int number)
-{
-    return "- " + std::to_string(number) + " -";
 }
 
 } // namespace velm::blent

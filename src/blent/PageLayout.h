@@ -2,9 +2,6 @@
 
 #include "sheets/FormatSettings.h"
 
-#include <string>
-#include <vector>
-
 namespace velm::blent
 {
 
@@ -93,8 +90,5 @@ class PageLayout
 };
 
 double MmToPt(double mm);
-
-// The page number as printed: "- n -".
-std::string PageNumberText(int number);
 
 } // namespace velm::blent

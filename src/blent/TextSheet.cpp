@@ -45,7 +45,7 @@ QString NoRoomMessage(const QString& name, const PageLayout& layout, SizePt pape
 
 } // namespace
 
-std::variant<std::unique_ptr<TextSheet>, QString> TextSheet::Create(SheetFile file, QDate date)
+std::variant<std::unique_ptr<TextSheet>, QString> TextSheet::create(SheetFile file, QDate date)
 {
     const QString name = InfoOf(file.path).fileName();
     const PrintFormat& format = file.format;
@@ -72,7 +72,7 @@ TextSheet::TextSheet(SheetFile file, SheetFont font, const PageLayout& layout, Q
       m_lines(SplitIntoGridLines(m_file.text, m_grid)),
       m_pages(Paginate(m_file.text, m_lines, PageBreaksFor(m_file.text), layout.linesPerPage(),
                        kMaxPages)),
-      m_date(date.toString(QStringLiteral("yyyy/MM/dd")))
+      m_date(date.toString(texts::kDateFormat))
 {
 }
 
@@ -120,8 +120,7 @@ void TextSheet::paintPage(QPainter& painter, int page) const
 void TextSheet::paintTextPage(SheetPainter& painter, int slot, int index) const
 {
     const PrintFormat& format = m_file.format;
-    const QString number =
-        format.pageNumbers ? QString::fromStdString(PageNumberText(index + 1)) : QString();
+    const QString number = format.pageNumbers ? texts::kPageNumber.arg(index + 1) : QString();
     if (m_layout.hasHeader())
         painter.paintHeader(slot, format.fileNameInHeader ? name() : QString(),
                             m_layout.hasFooter() ? QString() : number,

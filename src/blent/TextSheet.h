@@ -28,7 +28,7 @@ class TextSheet final : public print::PagedDocument
     // Lays out the file's text, headed with `date`; or a message that names the values at
     // fault when the format leaves no room for a line on the paper or the text would take
     // more than kMaxPages pages.
-    static std::variant<std::unique_ptr<TextSheet>, QString> Create(SheetFile file, QDate date);
+    static std::variant<std::unique_ptr<TextSheet>, QString> create(SheetFile file, QDate date);
 
     QString name() const override;
     QString pdfPath() const override;

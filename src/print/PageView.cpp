@@ -13,8 +13,9 @@ namespace velm::print
 namespace
 {
 
-// The grey around the page.
+// The grey desk around the page, and the page's shadow on it.
 constexpr int kDeskMargin = 12;
+constexpr int kShadow = 3;
 constexpr double kMinPixelsPerPoint = 0.1;
 constexpr double kMaxPixelsPerPoint = 8;
 const QColor kDeskColour(0x80, 0x80, 0x80);
@@ -47,6 +48,9 @@ PageView::PageView(const PagedDocument& document, QWidget* parent)
 {
     setWidget(m_canvas);
     setAlignment(Qt::AlignCenter);
+    QPalette desk = palette();
+    desk.setColor(QPalette::Dark, kDeskColour);
+    setPalette(desk);
     setBackgroundRole(QPalette::Dark);
     applyScale();
 }
@@ -92,7 +96,8 @@ QSizeF PageView::paperPoints() const
 void PageView::applyScale()
 {
     const QSizeF paper = paperPoints();
-    const QSize room = viewport()->size() - QSize(2 * kDeskMargin, 2 * kDeskMargin);
+    const QSize border(2 * kDeskMargin + kShadow, 2 * kDeskMargin + kShadow);
+    const QSize room = maximumViewportSize() - border;
     // The vertical scroll bar takes room from the width that the page is fitted to.
     const int barWidth = verticalScrollBar()->sizeHint().width();
     if (m_fit == Fit::Page)
@@ -102,7 +107,7 @@ void PageView::applyScale()
     m_pixelsPerPoint = std::clamp(m_pixelsPerPoint, kMinPixelsPerPoint, kMaxPixelsPerPoint);
     const QSize page(static_cast<int>(std::lround(paper.width() * m_pixelsPerPoint)),
                      static_cast<int>(std::lround(paper.height() * m_pixelsPerPoint)));
-    m_canvas->resize(page + QSize(2 * kDeskMargin + 3, 2 * kDeskMargin + 3));
+    m_canvas->resize(page + border);
     m_canvas->update();
 }
 

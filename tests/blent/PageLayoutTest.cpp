@@ -1,5 +1,6 @@
 #include "blent/PageLayout.h"
 
+#include "blent/BlentTexts.h"
 #include "blent/PrintFormat.h"
 #include "sheets/Sheets.h"
 
@@ -149,7 +150,7 @@ TEST(PageLayout, HeaderAndFooterFollowThePageNumberSettings)
     EXPECT_NEAR(bare.lineTop(0, 0), 15 * 72 / 25.4, kTolerance);
     format.pageNumbers = false;
     EXPECT_FALSE(PageLayout(format, kA4, kHalfAdvance).hasFooter());
-    EXPECT_EQ(PageNumberText(12), "- 12 -");
+    EXPECT_EQ(texts::kPageNumber.arg(12), QStringLiteral("- 12 -"));
 }
 
 } // namespace
