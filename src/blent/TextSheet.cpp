@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <cmath>
 #include <string>
 
 namespace velm::blent
@@ -48,7 +49,7 @@ QString NoRoomMessage(const QString& name, const PageLayout& layout, SizePt pape
 std::variant<std::unique_ptr<TextSheet>, QString> TextSheet::create(SheetFile file, QDate date)
 {
     const QString name = InfoOf(file.path).fileName();
-    const PrintFormat& format = file.format;
+    const PrintFormat format = file.format;
     SheetFont font = LoadSheetFont(format);
     const QSizeF paper = PageLayoutFor(format).fullRect(QPageLayout::Point).size();
     const SizePt paperPt{paper.width(), paper.height()};

@@ -46,20 +46,10 @@ TEST(BoxStrokes, ReachTheCellEdgesAndMeetInTheMiddle)
         {U'┃',
          {{105 - heavyHalf, 50, 105 + heavyHalf, 55 + heavyHalf},
           {105 - heavyHalf, 55 - heavyHalf, 105 + heavyHalf, 62}}},
-        // ━: left and right.
-        {U'━',
-         {{100, 55 - heavyHalf, 105 + heavyHalf, 55 + heavyHalf},
-          {105 - heavyHalf, 55 - heavyHalf, 110, 55 + heavyHalf}}},
         // ┏: right and down, the corner filled exactly.
         {U'┏',
          {{105 - heavyHalf, 55 - heavyHalf, 105 + heavyHalf, 62},
           {105 - heavyHalf, 55 - heavyHalf, 110, 55 + heavyHalf}}},
-        // ┼: light arms crossing.
-        {U'┼',
-         {{105 - lightHalf, 50, 105 + lightHalf, 55 + lightHalf},
-          {105 - lightHalf, 55 - lightHalf, 105 + lightHalf, 62},
-          {100, 55 - lightHalf, 105 + lightHalf, 55 + lightHalf},
-          {105 - lightHalf, 55 - lightHalf, 110, 55 + lightHalf}}},
         // ┠: a light arm to the right starts inside the heavy vertical.
         {U'┠',
          {{105 - heavyHalf, 50, 105 + heavyHalf, 55 + lightHalf},
