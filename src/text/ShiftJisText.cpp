@@ -13,11 +13,6 @@ namespace
 
 constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
 
-bool IsTrailByte(unsigned char byte)
-{
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
 // The half-width katakana 0xA1 to 0xDF and the full-width characters they stand for.
 constexpr unsigned char kFirstHalfWidth = 0xA1;
 constexpr unsigned char kLastHalfWidth = 0xDF;
