@@ -241,7 +241,8 @@ class TForm1 final : public QMainWindow
     // Private helpers of the commands for other formats (TForm1OtherFormats.cpp).
 
     // Runs the open or save dialog for a vCard or CSV file, starting from the file chosen
-    // last. The chosen path is returned, or nothing when the user cancels.
+    // last (at first the address book's name with ".vcf"). The chosen path is returned, or
+    // nothing when the user cancels.
     std::optional<std::string> chooseOtherFormatFile(Platform::Dialog dialog, const QString& title,
                                                      const QString& filter);
 

@@ -60,8 +60,13 @@ TForm1::chooseOtherFormatFile(Platform::Dialog dialog, const QString& title, con
 {
     if (m_otherFormatPath.empty())
         m_otherFormatPath = ChangeExtension(m_store.AddressBookPath, kFirstExtension);
+    // The save dialog proposes the name without its extension, so that the type of file
+    // chosen in it decides the format unless the user types an extension.
+    const std::string preset = dialog == Platform::Dialog::Save
+                                   ? ChangeExtension(m_otherFormatPath, "")
+                                   : m_otherFormatPath;
     const std::optional<QString> chosen = m_platform.runFileDialog(
-        dialog, {title, filter, QString(), QFile::decodeName(m_otherFormatPath.c_str())});
+        dialog, {title, filter, QString(), QFile::decodeName(preset.c_str())});
     if (!chosen)
         return std::nullopt;
     m_otherFormatPath = QFile::encodeName(*chosen).toStdString();

@@ -105,7 +105,7 @@ TEST(OtherFormatsExport, TheFilterEntryAndTheExtensionChooseTheFormat)
         const auto& run = fixture.platform.dialogs.front();
         EXPECT_EQ(run.dialog, Platform::Dialog::Save);
         EXPECT_EQ(run.setup.title, kExportTitle);
-        EXPECT_EQ(run.setup.fileName, fixture.chosen("addr.vcf"));
+        EXPECT_EQ(run.setup.fileName, fixture.chosen("addr")) << "the type chosen decides";
         EXPECT_EQ(HexBytes(fixture.readFile(c.written)),
                   HexBytes(FormatOtherFormat(form.store(), c.format).bytes));
         EXPECT_EQ(fixture.platform.notices,
@@ -139,6 +139,9 @@ TEST(OtherFormatsExport, AsksBeforeReplacingAFileAndTheNextDialogProposesIt)
     form.ImportOther1->trigger();
     EXPECT_EQ(fixture.platform.dialogs.back().setup.fileName, fixture.chosen("old.vcf"));
     EXPECT_EQ(fixture.platform.dialogs.back().setup.title, kImportTitle);
+    fixture.platform.dialogResults.push_back(std::nullopt);
+    form.ExportOther1->trigger();
+    EXPECT_EQ(fixture.platform.dialogs.back().setup.fileName, fixture.chosen("old"));
 }
 
 TEST(OtherFormatsImport, CommitsTheCardOnScreenThenAddsOrReplacesAsAnswered)
