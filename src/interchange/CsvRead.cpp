@@ -209,10 +209,13 @@ struct RowValues {
     }
 };
 
-// The kind of the memo item of a column without a field.
+// The kind of the memo item of a column without a field; none for a value beyond the
+// header's columns.
 std::string ItemKind(const std::vector<Column>& columns, std::size_t i,
                      const std::vector<std::string>& cells, FileText& file)
 {
+    if (i >= columns.size())
+        return {};
     const Column& column = columns[i];
     const std::optional<std::size_t> label = column.labelColumn;
     if (!label || *label >= cells.size() || cells[*label].empty())
@@ -227,12 +230,14 @@ ForeignCard MapRow(const std::vector<Column>& columns, const std::vector<std::st
 {
     ForeignCard card;
     RowValues row;
-    const std::size_t count = std::min(columns.size(), cells.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (cells[i].empty() || columns[i].isLabel)
+    // A value beyond the header's columns goes to the memo too.
+    static const Column kBeyondTheHeader;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Column& column = i < columns.size() ? columns[i] : kBeyondTheHeader;
+        if (cells[i].empty() || column.isLabel)
             continue;
         const std::string value = file.shiftJis(cells[i], card.replaced);
-        const std::optional<CsvRole> role = columns[i].role;
+        const std::optional<CsvRole> role = column.role;
         std::string* target = role ? row.of(*role) : nullptr;
         if (role == CsvRole::Street)
             row.street = JoinAddress({row.street, value});
@@ -241,7 +246,7 @@ ForeignCard MapRow(const std::vector<Column>& columns, const std::vector<std::st
         else if (role != CsvRole::PhoneLabel)
             card.addMemoItem(ItemKind(columns, i, cells, file), value);
         if (role == CsvRole::Mobile)
-            row.mobileKind = columns[i].header;
+            row.mobileKind = column.header;
     }
 
     card.name1 = !row.name1.empty() ? row.name1 : JoinName({row.family, row.given, row.middle});

@@ -100,9 +100,10 @@ TEST(CsvRead, ReadsTheShapesOtherProgramsWrite)
          "名前,電話,電話,Address 1 - Country,Address 1 - Street\r"
          "A,1,2,USA,1 Main St\r",
          {{"A", "", "", "", "1 Main St", "USA", "", "1", "", "", "電話: 2"}}},
-        {"a header after blank lines, a quote left open",
-         "\r\n,,\r\n名前,メモ\r\nB,\"open\r\nto the end",
-         {{"B", "", "", "", "", "", "", "", "", "", "open to the end"}}},
+        {"a header after blank lines, a value beyond the header, a quote left open",
+         "\r\n,,\r\n名前,メモ\r\nA,,extra\r\nB,\"open\r\nto the end",
+         {{"A", "", "", "", "", "", "", "", "", "", "extra"},
+          {"B", "", "", "", "", "", "", "", "", "", "open to the end"}}},
     };
     ExpectCardsRead(cases, &ParseCsv);
 }
