@@ -57,17 +57,17 @@ qsizetype CharacterCount(const QString& text)
 std::string Utf8Hex(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    return Hex(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return HexBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void CheckStorableBytes(std::string_view bytes, const QString& text)
 {
     Check(bytes.find("\x81\x7A") == std::string_view::npos,
           "storable text holds no closing bracket's bytes",
-          [&] { return "text (UTF-8): " + Utf8Hex(text) + "\nbytes: " + Hex(bytes); });
+          [&] { return "text (UTF-8): " + Utf8Hex(text) + "\nbytes: " + HexBytes(bytes); });
     Check(FileSafeValue(bytes.substr(0, 255)) == bytes.substr(0, 255),
           "storable text is kept by the address-book file as it is",
-          [&] { return "bytes: " + Hex(bytes); });
+          [&] { return "bytes: " + HexBytes(bytes); });
 }
 
 void CheckMakeStorable(const QString& typed, int cursor)
@@ -96,7 +96,7 @@ void CheckUntouchedBox(ShiftJisLineEdit& box, std::string_view bytes)
 {
     box.setBytes(bytes);
     Check(box.bytes() == bytes, "an untouched box gives back its bytes",
-          [&] { return "bytes: " + Hex(bytes); });
+          [&] { return "bytes: " + HexBytes(bytes); });
 }
 
 void CheckTypedBox(ShiftJisLineEdit& box, const QString& typed)
@@ -106,7 +106,8 @@ void CheckTypedBox(ShiftJisLineEdit& box, const QString& typed)
     const std::string bytes = box.bytes();
     CheckStorableBytes(bytes, box.text());
     Check(bytes == EncodeShiftJis(box.text().toStdU32String()),
-          "a typed box gives the bytes of what it shows", [&] { return "bytes: " + Hex(bytes); });
+          "a typed box gives the bytes of what it shows",
+          [&] { return "bytes: " + HexBytes(bytes); });
 }
 
 } // namespace

@@ -5,12 +5,17 @@ set(VELM_FUZZ_CORE_TARGETS AddressBook OrbiImport PathParts StrictInt ShiftJisCo
 set(VELM_FUZZ_QT_TARGETS EditBox)
 set(VELM_FUZZ_DIR ${CMAKE_SOURCE_DIR}/fuzz)
 
+# The fuzz checks describe bytes and cards with the tests' support library.
+if(NOT TARGET velm_test_support)
+    add_subdirectory(${CMAKE_SOURCE_DIR}/tests/support ${CMAKE_BINARY_DIR}/tests/support)
+endif()
+
 # Adds to `target` what a fuzz target `name` needs besides the driver.
 function(velm_fuzz_target_sources target name)
     target_sources(${target} PRIVATE ${VELM_FUZZ_DIR}/${name}Target.cpp
                                      ${VELM_FUZZ_DIR}/FuzzCheck.cpp)
-    target_include_directories(${target} PRIVATE ${VELM_FUZZ_DIR} ${CMAKE_SOURCE_DIR}/tests)
-    target_link_libraries(${target} PRIVATE velm_core)
+    target_include_directories(${target} PRIVATE ${VELM_FUZZ_DIR})
+    target_link_libraries(${target} PRIVATE velm_test_support)
     if(name IN_LIST VELM_FUZZ_QT_TARGETS)
         find_package(Qt6 REQUIRED COMPONENTS Widgets)
         # The edit box alone, without the rest of the program.

@@ -1,12 +1,12 @@
+#include "support/Bytes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iomanip>
 #include <optional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,13 +17,7 @@
 namespace
 {
 
-std::string hexDump(std::string_view bytes)
-{
-    std::ostringstream out;
-    for (unsigned char byte : bytes)
-        out << std::hex << std::setw(2) << std::setfill('0') << int(byte) << ' ';
-    return out.str();
-}
+using velm::test::HexBytes;
 
 std::string lowerCase(std::string_view text)
 {
@@ -215,7 +209,7 @@ TEST(Utf8Check, FindsTheFirstBadByte)
          0}, // lead byte without continuation
     };
     for (const Case& c : cases)
-        EXPECT_EQ(firstInvalidUtf8(c.text), c.bad) << hexDump(c.text);
+        EXPECT_EQ(firstInvalidUtf8(c.text), c.bad) << HexBytes(c.text);
 }
 
 class Manual : public ::testing::Test
@@ -248,12 +242,12 @@ class Manual : public ::testing::Test
 
 TEST_F(Manual, IsHtml5DeclaredAsJapaneseUtf8)
 {
-    EXPECT_EQ(lowerCase(html.substr(0, 15)), "<!doctype html>") << hexDump(html.substr(0, 15));
+    EXPECT_EQ(lowerCase(html.substr(0, 15)), "<!doctype html>") << HexBytes(html.substr(0, 15));
     EXPECT_NE(lowerCase(html).find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(html.find("<html lang=\"ja\">"), std::string::npos);
     const auto bad = firstInvalidUtf8(html);
     EXPECT_FALSE(bad.has_value()) << "invalid UTF-8 at byte " << *bad << ": "
-                                  << hexDump(std::string_view(html).substr(*bad, 8));
+                                  << HexBytes(std::string_view(html).substr(*bad, 8));
 }
 
 TEST_F(Manual, TagsBalance)
@@ -328,7 +322,7 @@ TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
     };
     for (const std::string& text : texts)
         EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
-                                                      << hexDump(text);
+                                                      << HexBytes(text);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 #include "app/ShiftJisLineEdit.h"
 #include "store/CardStore.h"
+#include "support/Cards.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -20,6 +21,8 @@ namespace velm
 namespace
 {
 
+using test::MakeCard;
+
 using Button = UpDown::Button;
 using Names = std::vector<std::string>;
 
@@ -35,7 +38,7 @@ TForm1& StartShown(FormFixture& fixture, int count)
     if (count > 0) {
         std::vector<CardRecord> cards;
         for (int k = 1; k <= count; ++k)
-            cards.push_back(MakeCard(NameOf(k)));
+            cards.push_back(MakeCard({.Name1 = NameOf(k)}));
         fixture.writeFile("addr.txt", AddressBookBytes(cards));
     }
     return fixture.startShown();

@@ -2,7 +2,8 @@
 #include "app/ShiftJisLineEdit.h"
 #include "sheets/Sheets.h"
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,7 +15,9 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::MakeCard;
+
+using test::SameBytes;
 
 const std::string kStale = "stale sheet\r\n";
 const std::string kUserFormat = "edited by the user\r\n";
@@ -47,7 +50,9 @@ const std::vector<Sheet>& Sheets()
     return sheets;
 }
 
-const std::vector<CardRecord> kCards{MakeCard(kName, "03-1234", "Tokyo"), MakeCard(kOtherName)};
+const std::vector<CardRecord> kCards{
+    MakeCard({.Name1 = kName, .Jusyo1 = "Tokyo", .Tel = "03-1234"}),
+    MakeCard({.Name1 = kOtherName})};
 
 // The sheet as written from a store holding exactly `cards`.
 std::string SheetOf(const Sheet& sheet, const std::vector<CardRecord>& cards)
@@ -74,9 +79,7 @@ struct SheetFixture : FormFixture {
 
     void expectFile(const char* name, std::string_view expected) const
     {
-        const std::string actual = readFile(name);
-        EXPECT_EQ(actual, expected) << name << "\n  actual:   " << HexBytes(actual)
-                                    << "\n  expected: " << HexBytes(expected);
+        EXPECT_PRED_FORMAT2(SameBytes, readFile(name), expected) << name;
     }
 };
 
@@ -259,8 +262,10 @@ TEST(SheetCommands, CreatingAfterACommittedChangeRefreshesWhatPrintHandsOver)
     fixture.platform.answers.push_back(Platform::Answer::Ok);
     form.Mtetyo->trigger();
     form.Ptetyo->trigger();
-    fixture.expectFile(notebook.fileName,
-                       SheetOf(notebook, {MakeCard(kName, "0120", "Tokyo"), MakeCard(kOtherName)}));
+    fixture.expectFile(
+        notebook.fileName,
+        SheetOf(notebook, {MakeCard({.Name1 = kName, .Jusyo1 = "Tokyo", .Tel = "0120"}),
+                           MakeCard({.Name1 = kOtherName})}));
     EXPECT_EQ(fixture.platform.processes.size(), 2u);
 }
 

@@ -1,6 +1,6 @@
 #include "app/ShiftJisLineEdit.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +18,7 @@ namespace
 {
 
 using namespace std::string_view_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 // The text's UTF-16 units in hex, for failure messages.
 std::string Units(const QString& text)

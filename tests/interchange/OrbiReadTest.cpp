@@ -1,7 +1,8 @@
 #include "interchange/Orbi.h"
-#include "interchange/OrbiTestSupport.h"
 #include "store/CardStore.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,7 +16,13 @@ namespace velm
 namespace
 {
 
-using testing::Repeated;
+using test::HexBytes;
+using test::MakeCard;
+using test::SameBytes;
+using test::StoreHolding;
+using test::StoreWith;
+
+using test::Repeated;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
 constexpr std::string_view kExportTags =
@@ -32,7 +39,7 @@ std::vector<CardRecord> ReadCards(std::string_view file)
 {
     auto result = ParseOrbi(file);
     if (!std::holds_alternative<std::vector<CardRecord>>(result)) {
-        ADD_FAILURE() << "file refused: " << HexDump(file.substr(0, 120));
+        ADD_FAILURE() << "file refused: " << HexBytes(file.substr(0, 120));
         return {};
     }
     return std::get<std::vector<CardRecord>>(std::move(result));
@@ -61,8 +68,8 @@ TEST(OrbiRead, NextValue)
     for (const auto& c : cases) {
         std::string_view line = c.line;
         const std::string value = NextValue(line);
-        EXPECT_TRUE(SameBytes(value, c.value)) << "line " << HexDump(c.line);
-        EXPECT_TRUE(SameBytes(line, c.rest)) << "line " << HexDump(c.line);
+        EXPECT_PRED_FORMAT2(SameBytes, value, c.value) << "line " << HexBytes(c.line);
+        EXPECT_PRED_FORMAT2(SameBytes, line, c.rest) << "line " << HexBytes(c.line);
     }
 }
 
@@ -115,8 +122,10 @@ TEST(OrbiRead, AddressSplit)
     for (const auto& c : cases) {
         CardRecord card = MakeCard({"", "", "", "", "old1", "old2"});
         PADR2(card, c.value);
-        EXPECT_TRUE(SameBytes(card.Jusyo1.view(), c.jusyo1)) << "value " << HexDump(c.value);
-        EXPECT_TRUE(SameBytes(card.Jusyo2.view(), c.jusyo2)) << "value " << HexDump(c.value);
+        EXPECT_PRED_FORMAT2(SameBytes, card.Jusyo1.view(), c.jusyo1)
+            << "value " << HexBytes(c.value);
+        EXPECT_PRED_FORMAT2(SameBytes, card.Jusyo2.view(), c.jusyo2)
+            << "value " << HexBytes(c.value);
     }
 }
 
@@ -130,7 +139,7 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedByBackslashN)
         MakeCard({}),
         MakeCard({"Z", "2", "y", "m", "", "j2", "p", "t", "c", "d", "e"}),
     };
-    const std::string file = FormatOrbi(*StoreWith(cards), false);
+    const std::string file = FormatOrbi(*StoreHolding(cards), false);
     EXPECT_EQ(ReadCards(file), cards);
 }
 
@@ -151,11 +160,11 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedDirectly)
     };
     for (const auto& c : cases) {
         const std::string file =
-            FormatOrbi(*StoreWith({MakeCard({"N", "", "", "", c.jusyo1, c.jusyo2})}), true);
+            FormatOrbi(*StoreWith({{"N", "", "", "", c.jusyo1, c.jusyo2}}), true);
         const std::vector<CardRecord> read = ReadCards(file);
         ASSERT_EQ(read.size(), 1u);
-        EXPECT_TRUE(SameBytes(read[0].Jusyo1.view(), c.read1)) << HexDump(c.jusyo1);
-        EXPECT_TRUE(SameBytes(read[0].Jusyo2.view(), c.read2)) << HexDump(c.jusyo1);
+        EXPECT_PRED_FORMAT2(SameBytes, read[0].Jusyo1.view(), c.read1) << HexBytes(c.jusyo1);
+        EXPECT_PRED_FORMAT2(SameBytes, read[0].Jusyo2.view(), c.read2) << HexBytes(c.jusyo1);
         EXPECT_EQ(read[0].Name1.view(), "N");
     }
 }

@@ -1,6 +1,7 @@
 #include "store/AddressBookFile.h"
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,19 +14,13 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
-using testing::MakeCard;
+using test::HexBytes;
+using test::MakeCard;
+using test::StoreWith;
 
 std::string Spaces(std::size_t n)
 {
     return std::string(n, ' ');
-}
-
-std::unique_ptr<CardStore> StoreOf(const std::vector<CardRecord>& cards)
-{
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards(cards);
-    return store;
 }
 
 // Splits the file at CR LF and checks every line is 78 bytes and ends with CR LF.
@@ -48,8 +43,8 @@ std::vector<std::string> CheckedLines(const std::string& file)
 
 TEST(FormatAddressBook, WritesFourTaggedLinesAndASeparatorPerCard)
 {
-    const auto store = StoreOf({MakeCard({"Yamada", "", "yamada", "A", "Tokyo", "1-2-3", "100-0001",
-                                          "03-1234-5678", "ACME", "Dev", "memo"})});
+    const auto store = StoreWith({{"Yamada", "", "yamada", "A", "Tokyo", "1-2-3", "100-0001",
+                                   "03-1234-5678", "ACME", "Dev", "memo"}});
     const std::string expected = "\x96\xBC\x81\x79"
                                  "Yamada" +
                                  Spaces(12) +                      // 名【
@@ -96,7 +91,7 @@ TEST(FormatAddressBook, WritesFourTaggedLinesAndASeparatorPerCard)
 
 TEST(FormatAddressBook, AnEmptyStoreGivesAnEmptyFile)
 {
-    auto store = StoreOf({});
+    auto store = StoreWith({});
     store->card(1) = MakeCard({"never written"});
     EXPECT_EQ(FormatAddressBook(*store), "");
 }
@@ -109,11 +104,11 @@ TEST(FormatAddressBook, LongValuesAreCutToTheirColumnsEvenInsideACharacter)
     const std::string fullWidthName = "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8\x82\xa9"
                                       "\x82\xab\x82\xad\x82\xaf\x82\xb1"; // あいうえおかきくけこ
     const auto store =
-        StoreOf({MakeCard({fullWidthName, std::string(300, 'n'), "", "\x81\x9D", longAddress, "",
-                           "\x82\x50\x82\x51\x82\x52\x82\x53"
-                           "\x82\x54",
-                           "", std::string(30, 'c')}),
-                 MakeCard({"second"})});
+        StoreWith({{fullWidthName, std::string(300, 'n'), "", "\x81\x9D", longAddress, "",
+                    "\x82\x50\x82\x51\x82\x52\x82\x53"
+                    "\x82\x54",
+                    "", std::string(30, 'c')},
+                   {"second"}});
     const std::string file = FormatAddressBook(*store);
     const std::vector<std::string> lines = CheckedLines(file);
     ASSERT_EQ(lines.size(), 10u);
@@ -132,10 +127,10 @@ TEST(FormatAddressBook, LongValuesAreCutToTheirColumnsEvenInsideACharacter)
 TEST(FormatAddressBook, ValuesThatWouldCloseEarlyAreWrittenSafely)
 {
     // A value holding 】 or "ａz" would end at that pair when read back.
-    const auto store = StoreOf({MakeCard({"A\x81\x7A"
-                                          "B",
-                                          "\x82\x81"
-                                          "z"})});
+    const auto store = StoreWith({{"A\x81\x7A"
+                                   "B",
+                                   "\x82\x81"
+                                   "z"}});
     const std::vector<std::string> lines = CheckedLines(FormatAddressBook(*store));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].substr(4, 4), "A\x81\x6E"

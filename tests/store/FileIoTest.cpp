@@ -1,6 +1,6 @@
 #include "store/FileIo.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +26,7 @@ namespace
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 TEST(FileFailure, MessagesAndErrorNumbers)
 {
