@@ -17,6 +17,7 @@ void SetCurrentInputName(std::string name);
 
 using test::DescribeCard;
 using test::HexBytes;
+using test::HexUnits;
 
 // Checks what the store can hold: at most 999 cards, no field over 255 bytes, and no field
 // holding "】"'s bytes, which would end the value early in the address-book file.

@@ -1,6 +1,7 @@
 #include "store/AddressBookFile.h"
 
 #include "store/CardStore.h"
+#include "store/FileSafeValue.h"
 #include "text/ByteSearch.h"
 #include "text/FixedColumn.h"
 #include "text/LineReader.h"
@@ -23,12 +24,6 @@ constexpr std::string_view kClose = "\x81\x7A";           // 】
 constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
 constexpr std::string_view kSeparatorStart = "*****";
 constexpr std::size_t kLineWidth = 78;
-
-// Characters a stored value must not hold, and what replaces them.
-constexpr std::string_view kSafeClose = "\x81\x6E"; // ］
-constexpr std::string_view kSafeZ = "\x82\x9A";     // ｚ
-constexpr char kZ = '\x7A';
-constexpr char kCloseLeadByte = '\x81';
 
 // One column of a card line: the bytes that open it and the field it holds, padded or cut
 // to its width. A column after the first is opened by the "】" that closes the one before
@@ -300,60 +295,6 @@ std::string FormatAddressBook(const CardStore& store)
     for (int k = 1; k <= store.CardCount; ++k)
         AppendCard(out, store.card(k));
     return out;
-}
-
-namespace
-{
-
-// Both pairs that FileSafeValue changes hold the byte "z" (0x7A): as the second byte of
-// "】" or as the "z" itself. A value without it, the usual value, stays as it is.
-bool MayNeedMakingSafe(std::string_view value)
-{
-    return value.find(kZ) != std::string_view::npos;
-}
-
-} // namespace
-
-void AssignFileSafe(ShortString& field, std::string_view value)
-{
-    if (MayNeedMakingSafe(value))
-        field.assign(FileSafeValue(value));
-    else
-        field.assign(value);
-}
-
-std::string FileSafeValue(std::string_view value)
-{
-    if (!MayNeedMakingSafe(value))
-        return std::string(value.substr(0, ShortString::kCapacity));
-    std::string safe;
-    safe.reserve(value.size());
-    std::size_t copied = 0; // the bytes of `value` before this are in `safe`
-    std::size_t i = 0;
-    const auto replace = [&](std::size_t length, std::string_view replacement) {
-        safe.append(value.substr(copied, i - copied));
-        safe.append(replacement);
-        copied = i + length;
-    };
-    bool endsInCloseLead = false; // the previous character is double-byte ending in 0x81
-    while (i < value.size()) {
-        const char byte = value[i];
-        if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < value.size()) {
-            if (byte == kClose[0] && value[i + 1] == kClose[1])
-                replace(2, kSafeClose);
-            endsInCloseLead = value[i + 1] == kCloseLeadByte;
-            i += 2;
-            continue;
-        }
-        if (byte == kZ && endsInCloseLead)
-            replace(1, kSafeZ);
-        endsInCloseLead = false;
-        ++i;
-    }
-    safe.append(value.substr(copied));
-    if (safe.size() > ShortString::kCapacity)
-        safe.resize(ShortString::kCapacity);
-    return safe;
 }
 
 std::string HankakuDigit(std::string_view pair)

@@ -34,63 +34,6 @@ QString FromUcs4(std::u32string_view text)
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-struct StorableCase {
-    std::u32string_view text;
-    int cursor;
-    std::u32string_view storable;
-    int storableCursor;
-};
-
-TEST(MakeStorable, ReplacesWhatAValueCannotHoldAndKeepsTheCursorInPlace)
-{
-    const StorableCase cases[] = {
-        {U"", 0, U"", 0},
-        {U"abc", 1, U"abc", 1},
-        {U"\u5C71\u7530", 2, U"\u5C71\u7530", 2}, // 山田
-        // Characters outside the code page; an emoji takes two UTF-16 units.
-        {U"a\U0001F600b", 0, U"a?b", 0},
-        {U"a\U0001F600b", 1, U"a?b", 1},
-        {U"a\U0001F600b", 2, U"a?b", 2}, // between the surrogates
-        {U"a\U0001F600b", 3, U"a?b", 2},
-        {U"a\U0001F600b", 4, U"a?b", 3},
-        {U"\U00020BB7\u91CE\u5BB6", 3, U"?\u91CE\u5BB6", 2}, // 𠮷野家
-        {U"\U0001F600\U0001F600", 4, U"??", 2},
-        {U"x\uFFFDy", 3, U"x?y", 3}, // shown for an undecodable byte
-        {U"\u00A5\u20AC", 1, U"??", 1},
-        // Characters that input methods produce stay; the code page holds their look-alikes.
-        {U"\u301C\u2212\u2016\u2014\u00A2\u00A3\u00AC", 7,
-         U"\u301C\u2212\u2016\u2014\u00A2\u00A3\u00AC", 7},
-        // 】 closes a value in the address-book file.
-        {U"a\u3011b", 2, U"a\uFF3Db", 2},
-        // A "z" after a character whose second byte is 0x81 would form 0x81 0x7A too.
-        {U"\uFF1Dz", 2, U"\uFF1D\uFF5A", 2},                    // ＝z
-        {U"\uFF41zz", 1, U"\uFF41\uFF5Az", 1},                  // ａzz: only the first z
-        {U"\u9999z\u6C0Fz", 4, U"\u9999\uFF5A\u6C0F\uFF5A", 4}, // 香z氏z
-        {U"\uFF1D z", 3, U"\uFF1D z", 3},
-        {U"\uFF1DZ", 2, U"\uFF1DZ", 2},
-        {U"az", 2, U"az", 2},
-        {U"z", 1, U"z", 1},
-        // ］ ends in 0x6E, so a z after a replaced 】 stays.
-        {U"\u3011z", 2, U"\uFF3Dz", 2},
-    };
-    for (const StorableCase& c : cases) {
-        QString text = FromUcs4(c.text);
-        int cursor = c.cursor;
-        MakeStorable(text, cursor);
-        EXPECT_EQ(Units(text), Units(FromUcs4(c.storable))) << "from " << Units(FromUcs4(c.text));
-        EXPECT_EQ(cursor, c.storableCursor) << "from " << Units(FromUcs4(c.text));
-    }
-}
-
-TEST(MakeStorable, ReplacesLoneSurrogates)
-{
-    QString text = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QChar(0xDC00);
-    int cursor = 4;
-    MakeStorable(text, cursor);
-    EXPECT_EQ(text, QStringLiteral("a?b?"));
-    EXPECT_EQ(cursor, 4);
-}
-
 // A box in a shown, active window with the keyboard focus, as when the user types.
 class ShiftJisLineEditTest : public ::testing::Test
 {

@@ -19,6 +19,20 @@ std::string HexBytes(std::string_view bytes)
     return hex.empty() ? "(empty)" : hex;
 }
 
+std::string HexUnits(std::u16string_view text)
+{
+    std::string bytes;
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit >> 8);
+        bytes += static_cast<char>(unit & 0xFF);
+    }
+    std::string hex = HexBytes(bytes);
+    // Pairs of bytes become one unit.
+    for (std::size_t space = 2; space < hex.size(); space += 4)
+        hex.erase(space, 1);
+    return hex;
+}
+
 std::string HexDump(std::string_view bytes)
 {
     std::string dump;

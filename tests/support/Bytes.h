@@ -11,6 +11,9 @@ namespace velm::test
 // messages about Shift-JIS values.
 std::string HexBytes(std::string_view bytes);
 
+// The UTF-16 units of a text as groups of four hex digits, "(empty)" for none.
+std::string HexUnits(std::u16string_view text);
+
 // Offsets and bytes in hex, sixteen bytes a row: for failure messages about whole files.
 std::string HexDump(std::string_view bytes);
 
