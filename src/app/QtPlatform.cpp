@@ -1,5 +1,7 @@
 #include "app/QtPlatform.h"
 
+#include "app/Texts.h"
+
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,7 +21,7 @@ namespace velm
 namespace
 {
 
-const QString kTitle = QStringLiteral("VELM");
+const QString kTitle = QString::fromUtf8(texts::kProgramName);
 
 QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
 {
@@ -51,26 +53,27 @@ Platform::Answer answerOf(int button)
 // Message boxes and file dialogs speak the program's language; Qt's own texts are English.
 void labelButtons(QMessageBox& box)
 {
-    const std::array<std::pair<QMessageBox::StandardButton, QString>, 4> texts{{
-        {QMessageBox::Ok, QStringLiteral("OK")},
-        {QMessageBox::Cancel, QStringLiteral("キャンセル")},
-        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+    const std::array<std::pair<QMessageBox::StandardButton, std::string_view>, 4> labels{{
+        {QMessageBox::Ok, texts::kOkButton},
+        {QMessageBox::Cancel, texts::kCancelButton},
+        {QMessageBox::Yes, texts::kYesButton},
+        {QMessageBox::No, texts::kNoButton},
     }};
-    for (const auto& [button, text] : texts)
+    for (const auto& [button, label] : labels)
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(text);
+            shown->setText(QString::fromUtf8(label));
 }
 
 void labelFileDialog(QFileDialog& dialog, bool saving)
 {
-    dialog.setLabelText(QFileDialog::LookIn, saving ? QStringLiteral("保存する場所:")
-                                                    : QStringLiteral("ファイルの場所:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        saving ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    const auto label = [&dialog](QFileDialog::DialogLabel which, std::string_view text) {
+        dialog.setLabelText(which, QString::fromUtf8(text));
+    };
+    label(QFileDialog::LookIn, saving ? texts::kSaveInLabel : texts::kLookInLabel);
+    label(QFileDialog::FileName, texts::kFileNameLabel);
+    label(QFileDialog::FileType, texts::kFileTypeLabel);
+    label(QFileDialog::Accept, saving ? texts::kSaveButton : texts::kOpenButton);
+    label(QFileDialog::Reject, texts::kCancelButton);
 }
 
 } // namespace
@@ -151,7 +154,7 @@ void QtPlatform::startProcess(const QString& program, const QStringList& argumen
 
 void QtPlatform::openInTextViewer(const QString& file)
 {
-    const QString notepad = QStandardPaths::findExecutable(QStringLiteral("Notepad.exe"));
+    const QString notepad = QStandardPaths::findExecutable(QString::fromUtf8(texts::kTextViewer));
     if (!notepad.isEmpty())
         QProcess::startDetached(notepad, {file});
     else

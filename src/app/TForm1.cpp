@@ -3,7 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
-#include "sheets/PrintTool.h"
+#include "app/Texts.h"
 #include "store/AddressBookFile.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
@@ -32,7 +32,6 @@ constexpr int kClientHeight = 146;
 
 // Where a labelled edit box stands and what it looks like.
 struct CardBoxLayout {
-    const char* caption;
     int left;
     int top;
     int width;
@@ -41,18 +40,19 @@ struct CardBoxLayout {
 
 // In record order: Name1, Name2, Yomi, Mark, Jusyo1, Jusyo2, PostNo, Tel, biko1, biko2, biko3.
 constexpr std::array<CardBoxLayout, CardRecord::kFieldCount> kCardBoxes{{
-    {"名前１", 48, 40, 137, 13},
-    {"２", 200, 40, 137, 13},
-    {"読み", 376, 40, 137, 12},
-    {"印", 544, 40, 25, 12},
-    {"住所１", 48, 64, 289, 13},
-    {"住所２", 48, 88, 289, 13},
-    {"〒", 48, 112, 65, 13},
-    {"電話", 148, 112, 119, 13},
-    {"会社", 376, 64, 193, 13},
-    {"所属", 376, 88, 193, 13},
-    {"メモ", 296, 112, 273, 13},
+    {48, 40, 137, 13},
+    {200, 40, 137, 13},
+    {376, 40, 137, 12},
+    {544, 40, 25, 12},
+    {48, 64, 289, 13},
+    {48, 88, 289, 13},
+    {48, 112, 65, 13},
+    {148, 112, 119, 13},
+    {376, 64, 193, 13},
+    {376, 88, 193, 13},
+    {296, 112, 273, 13},
 }};
+static_assert(kCardBoxes.size() == texts::kCardBoxLabels.size());
 
 constexpr int kBoxHeight = 20;
 constexpr int kBoxLabelGap = 3;
@@ -96,7 +96,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::createComponents()
 {
-    setWindowTitle(QStringLiteral("VELM"));
+    setWindowTitle(QString::fromUtf8(texts::kProgramName));
     setFont(AppFonts::proportional(12));
 
     auto* client = new QWidget(this);
@@ -104,7 +104,8 @@ void TForm1::createComponents()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label3 = makeLabel(client, QStringLiteral("Ｎｏ．"), 22, 18, AppFonts::proportional(13));
+    Label3 = makeLabel(client, QString::fromUtf8(texts::kCardNumberLabel), 22, 18,
+                       AppFonts::proportional(13));
 
     DNo = new QLineEdit(QStringLiteral("1"), client);
     DNo->setFont(AppFonts::proportional(16));
@@ -116,10 +117,11 @@ void TForm1::createComponents()
     UpDown1->setMaximum(1);
     UpDown1->setPosition(1);
 
-    Button3 = makeButton(client, QStringLiteral("≫"), QRect(80, 12, 32, 20));
+    Button3 = makeButton(client, QString::fromUtf8(texts::kJumpButton), QRect(80, 12, 32, 20));
     Button3->hide();
 
-    Label4 = makeLabel(client, QStringLiteral("/"), 120, 14, AppFonts::proportional(16));
+    Label4 = makeLabel(client, QString::fromUtf8(texts::kTotalSeparator), 120, 14,
+                       AppFonts::proportional(16));
     Label5 = new ClickableLabel(QStringLiteral("0"), client);
     placeLabel(Label5, 130, 14, AppFonts::proportional(16));
     Label5->setCursor(Qt::PointingHandCursor);
@@ -129,7 +131,8 @@ void TForm1::createComponents()
     connect(Label5, &ClickableLabel::left, this, &TForm1::Label5MouseLeave);
     connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
 
-    Label2 = makeLabel(client, QStringLiteral("FILE : "), 168, 18, AppFonts::proportional(13));
+    Label2 = makeLabel(client, QString::fromUtf8(texts::kFileLabel), 168, 18,
+                       AppFonts::proportional(13));
     QPalette teal = Label2->palette();
     teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
     Label2->setPalette(teal);
@@ -139,9 +142,9 @@ void TForm1::createComponents()
     Panel1 = new QFrame(client);
     Panel1->setGeometry(424, 6, 145, 30);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label1 = makeLabel(Panel1, QStringLiteral("カード"), 8, 9, font());
-    Button1 = makeButton(Panel1, QStringLiteral("挿入"), QRect(48, 5, 41, 20));
-    Button2 = makeButton(Panel1, QStringLiteral("削除"), QRect(96, 5, 41, 20));
+    Label1 = makeLabel(Panel1, QString::fromUtf8(texts::kCardPanelLabel), 8, 9, font());
+    Button1 = makeButton(Panel1, QString::fromUtf8(texts::kInsertButton), QRect(48, 5, 41, 20));
+    Button2 = makeButton(Panel1, QString::fromUtf8(texts::kDeleteButton), QRect(96, 5, 41, 20));
 
     // Tab order: DNo, UpDown1, the eleven boxes, the panel's buttons, then ≫.
     QWidget* previous = DNo;
@@ -171,7 +174,7 @@ void TForm1::createCardBoxes()
         box->setGeometry(layout.left, layout.top, layout.width, kBoxHeight);
         *members[i] = box;
 
-        auto* label = new QLabel(QString::fromUtf8(layout.caption), client);
+        auto* label = new QLabel(QString::fromUtf8(texts::kCardBoxLabels[i]), client);
         label->adjustSize();
         label->move(layout.left - kBoxLabelGap - label->width(),
                     layout.top + (kBoxHeight - label->height()) / 2);
@@ -181,42 +184,42 @@ void TForm1::createCardBoxes()
 
 void TForm1::createMenus()
 {
-    auto addItem = [this](QMenu* menu, const QString& caption, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(caption);
+    auto addItem = [this](QMenu* menu, std::string_view caption, void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
         if (handler)
             connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
 
-    File1 = menuBar()->addMenu(QStringLiteral("住所録(&F)"));
-    Open1 = addItem(File1, QStringLiteral("開(&O)"), &TForm1::Open1Click);
-    Save1 = addItem(File1, QStringLiteral("上書き保存(&S)"), &TForm1::Save1Click);
-    SaveAs1 = addItem(File1, QStringLiteral("名前をつけて保存(&A)"), &TForm1::SaveAs1Click);
+    File1 = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
+    Open1 = addItem(File1, texts::kOpenItem, &TForm1::Open1Click);
+    Save1 = addItem(File1, texts::kSaveItem, &TForm1::Save1Click);
+    SaveAs1 = addItem(File1, texts::kSaveAsItem, &TForm1::SaveAs1Click);
     File1->addSeparator();
-    PrintAddr = addItem(File1, QStringLiteral("編集・印刷(&P)"), &TForm1::PrintAddrClick);
+    PrintAddr = addItem(File1, texts::kPrintAddressBookItem, &TForm1::PrintAddrClick);
 
-    MP1 = menuBar()->addMenu(QStringLiteral("作成(&M)"));
-    Mtetyo = addItem(MP1, QStringLiteral("手帳作成(&T)"), &TForm1::MtetyoClick);
-    Mitiran = addItem(MP1, QStringLiteral("一覧表作成(&I)"), &TForm1::MitiranClick);
+    MP1 = menuBar()->addMenu(QString::fromUtf8(texts::kSheetMenu));
+    Mtetyo = addItem(MP1, texts::kCreateNotebookItem, &TForm1::MtetyoClick);
+    Mitiran = addItem(MP1, texts::kCreateListItem, &TForm1::MitiranClick);
     MP1->addSeparator();
-    Ptetyo = addItem(MP1, QStringLiteral("手帳印刷(&N)"), &TForm1::PtetyoClick);
-    Pitiran = addItem(MP1, QStringLiteral("一覧表印刷(&H)"), &TForm1::PitiranClick);
+    Ptetyo = addItem(MP1, texts::kPrintNotebookItem, &TForm1::PtetyoClick);
+    Pitiran = addItem(MP1, texts::kPrintListItem, &TForm1::PitiranClick);
     Ptetyo->setEnabled(false);
     Pitiran->setEnabled(false);
 
-    Orbi1 = menuBar()->addMenu(QStringLiteral("ＯＲＢＩ(&O)"));
-    Or1 = addItem(Orbi1, QStringLiteral("読み込み(&R)"), &TForm1::Or1Click);
-    Ow1 = addItem(Orbi1, QStringLiteral("書き出し(&W)"), &TForm1::Ow1Click);
+    Orbi1 = menuBar()->addMenu(QString::fromUtf8(texts::kInterchangeMenu));
+    Or1 = addItem(Orbi1, texts::kImportItem, &TForm1::Or1Click);
+    Ow1 = addItem(Orbi1, texts::kExportItem, &TForm1::Ow1Click);
     Orbi1->addSeparator();
-    mame = addItem(Orbi1, QStringLiteral("筆まめ形式にする(&M)"), nullptr);
+    mame = addItem(Orbi1, texts::kMameJoinItem, nullptr);
     mame->setCheckable(true);
     mame->setChecked(true);
 
-    Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    About1 = addItem(Help1, QStringLiteral("バージョン情報(&A)"), &TForm1::About1Click);
-    M1 = addItem(Help1, QStringLiteral("解説(&M)"), &TForm1::M1Click);
+    Help1 = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
+    About1 = addItem(Help1, texts::kAboutItem, &TForm1::About1Click);
+    M1 = addItem(Help1, texts::kManualItem, &TForm1::M1Click);
     Help1->addSeparator();
-    Zanter = addItem(Help1, QStringLiteral("タイマーを表示(&T)"), &TForm1::ZanterClick);
+    Zanter = addItem(Help1, texts::kTimerItem, &TForm1::ZanterClick);
     Zanter->setEnabled(false);
 }
 
@@ -241,14 +244,15 @@ std::array<ShiftJisLineEdit*, CardRecord::kFieldCount> TForm1::cardBoxes() const
 void TForm1::FormCreate()
 {
     m_store.CardCount = 0;
-    if (FileExists(m_store.ExeDir + "Zanter.exe"))
+    if (FileExists(pathInExeDir(texts::kTimerTool)))
         Zanter->setEnabled(true);
-    if (FileExists(m_store.ExeDir + "Blent.exe")) {
+    if (FileExists(pathInExeDir(texts::kPrintTool))) {
         Ptetyo->setEnabled(true);
         Pitiran->setEnabled(true);
     }
-    m_store.AddressBookPath = m_store.ExeDir + "addr.txt";
-    m_store.InterchangePath = m_store.ExeDir + "addr.orb";
+    m_store.AddressBookPath = pathInExeDir(texts::kAddressBookFile);
+    m_store.InterchangePath =
+        ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
     if (FileExists(m_store.AddressBookPath) && !Loaddatafile())
         return;
     m_store.CardEdited = false;
@@ -317,7 +321,8 @@ std::optional<int> TForm1::currentCardNumber()
         return std::nullopt;
     }
     if (!CardStore::isSlotNumber(*number)) {
-        m_platform.showError(QStringLiteral("'%1' is not a valid card number").arg(text));
+        m_platform.showError(QLatin1Char('\'') + text +
+                             QString::fromUtf8(texts::kNotACardNumberAfterQuote));
         return std::nullopt;
     }
     return *number;
@@ -329,6 +334,11 @@ void TForm1::settleCardNumber()
     if (DNo->text() != position)
         DNo->setText(position);
     Button3->hide();
+}
+
+std::string TForm1::pathInExeDir(std::string_view name) const
+{
+    return m_store.ExeDir + std::string(name);
 }
 
 void TForm1::followCardCount()
@@ -381,13 +391,14 @@ bool TForm1::Loaddatafile()
     }
     auto parsed = ParseAddressBook(std::get<std::string>(read));
     if (const auto* refusal = std::get_if<AddressBookRefusal>(&parsed)) {
-        m_platform.notice(*refusal == AddressBookRefusal::NoCards
-                              ? QStringLiteral("住所録カードがありません")
-                              : QStringLiteral("カードが999件を超えているため読み込めません"));
+        m_platform.notice(QString::fromUtf8(*refusal == AddressBookRefusal::NoCards
+                                                ? texts::kNoCards
+                                                : texts::kTooManyCardsToRead));
         return false;
     }
     showFileInCaption(m_store.AddressBookPath);
-    m_store.InterchangePath = ChangeExtension(m_store.AddressBookPath, ".orb");
+    m_store.InterchangePath =
+        ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
     takeLoadedCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
     return true;
 }
@@ -407,8 +418,10 @@ void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 
 void TForm1::showFileInCaption(const std::string& path)
 {
-    setWindowTitle(QStringLiteral("VELM - ") + QFile::decodeName(DirectoryPart(path).c_str()));
-    Label2->setText(QStringLiteral("FILE : ") + QFile::decodeName(FileNamePart(path).c_str()));
+    setWindowTitle(QString::fromUtf8(texts::kCaptionBeforeFolder) +
+                   QFile::decodeName(DirectoryPart(path).c_str()));
+    Label2->setText(QString::fromUtf8(texts::kFileLabel) +
+                    QFile::decodeName(FileNamePart(path).c_str()));
     Label2->adjustSize();
 }
 
@@ -428,7 +441,7 @@ bool TForm1::writeFileOrReport(const std::string& path, std::string_view bytes)
 
 void TForm1::handToPrintTool(const std::string& file)
 {
-    const std::string tool = PrintToolPath(m_store.ExeDir);
+    const std::string tool = pathInExeDir(texts::kPrintTool);
     if (FileExists(tool))
         m_platform.startProcess(QFile::decodeName(tool.c_str()), {QFile::decodeName(file.c_str())});
     else

@@ -162,6 +162,9 @@ class TForm1 final : public QMainWindow
     // the card the user sees.
     void settleCardNumber();
 
+    // The file `name` in the program folder.
+    std::string pathInExeDir(std::string_view name) const;
+
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
 

@@ -1,5 +1,6 @@
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 
 #include <QFile>
 #include <QString>
@@ -20,8 +21,9 @@ namespace
 
 Platform::FileDialogSetup addressBookDialog(const QString& title, const std::string& path)
 {
-    return {title, QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*"),
-            QStringLiteral("txt"), QFile::decodeName(path.c_str())};
+    return {title, QString::fromUtf8(texts::kAddressBookFilter),
+            QString::fromUtf8(texts::kAddressBookExtension.substr(1)),
+            QFile::decodeName(path.c_str())};
 }
 
 std::optional<std::string> chooseAddressBook(Platform& platform, Platform::Dialog dialog,
@@ -45,7 +47,7 @@ void TForm1::Open1Click()
 {
     settleCardNumber();
     const std::optional<std::string> chosen =
-        chooseAddressBook(m_platform, Platform::Dialog::Open, QStringLiteral("住所録を開く"),
+        chooseAddressBook(m_platform, Platform::Dialog::Open, QString::fromUtf8(texts::kOpenTitle),
                           m_store.AddressBookPath);
     if (!chosen)
         return;
@@ -61,15 +63,14 @@ void TForm1::SaveAs1Click()
 {
     const std::optional<std::string> chosen =
         chooseAddressBook(m_platform, Platform::Dialog::Save,
-                          QStringLiteral("住所録に名前をつけて保存"), m_store.AddressBookPath);
+                          QString::fromUtf8(texts::kSaveAsTitle), m_store.AddressBookPath);
     if (!chosen)
         return;
     std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    const bool declined =
-        FileExists(m_store.AddressBookPath) &&
-        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
-                       QStringLiteral("上書き確認"),
-                       Platform::Buttons::OkCancel) != Platform::Answer::Ok;
+    const bool declined = FileExists(m_store.AddressBookPath) &&
+                          m_platform.ask(QString::fromUtf8(texts::kOverwriteQuestion),
+                                         QString::fromUtf8(texts::kOverwriteCaption),
+                                         Platform::Buttons::OkCancel) != Platform::Answer::Ok;
     // A failed write leaves the caption on the previous file, and the path goes back with
     // it, so that the file shown is the file that 上書き保存 writes.
     if (declined || !saveAddressBook()) {
@@ -95,8 +96,9 @@ bool TForm1::FormCloseQuery()
         return false;
     if (!m_store.StoreModified)
         return true;
-    switch (m_platform.ask(QStringLiteral("カードが変更されています。上書きしますか？"),
-                           QStringLiteral("保存確認"), Platform::Buttons::YesNoCancel)) {
+    switch (m_platform.ask(QString::fromUtf8(texts::kSaveQuestion),
+                           QString::fromUtf8(texts::kSaveCaption),
+                           Platform::Buttons::YesNoCancel)) {
     case Platform::Answer::Yes:
         return saveAddressBook();
     case Platform::Answer::No:

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "interchange/Orbi.h"
 #include "text/PathParts.h"
 
@@ -17,17 +18,18 @@ namespace
 
 Platform::FileDialogSetup interchangeDialog(const QString& title, const std::string& path)
 {
-    return {title, QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*"),
-            QStringLiteral("orb"), QFile::decodeName(path.c_str())};
+    return {title, QString::fromUtf8(texts::kInterchangeFilter),
+            QString::fromUtf8(texts::kInterchangeExtension.substr(1)),
+            QFile::decodeName(path.c_str())};
 }
 
 QString refusalNotice(OrbiRefusal refusal)
 {
     switch (refusal) {
     case OrbiRefusal::NotOrbi:
-        return QStringLiteral("ＯＲＢＩファイルではありません");
+        return QString::fromUtf8(texts::kNotInterchange);
     case OrbiRefusal::TooManyCards:
-        return QStringLiteral("カードが999件を超えているため読み込めません");
+        return QString::fromUtf8(texts::kTooManyCardsToRead);
     }
     return {};
 }
@@ -50,20 +52,19 @@ std::optional<std::string> TForm1::chooseInterchangeFile(Platform::Dialog dialog
 void TForm1::Ow1Click()
 {
     const std::optional<std::string> path =
-        chooseInterchangeFile(Platform::Dialog::Save, QStringLiteral("住所録をＯＲＢＩに変換"));
+        chooseInterchangeFile(Platform::Dialog::Save, QString::fromUtf8(texts::kExportTitle));
     if (!path)
         return;
-    if (FileExists(*path) &&
-        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
-                       QStringLiteral("上書き確認"),
-                       Platform::Buttons::OkCancel) != Platform::Answer::Ok)
+    if (FileExists(*path) && m_platform.ask(QString::fromUtf8(texts::kOverwriteQuestion),
+                                            QString::fromUtf8(texts::kOverwriteCaption),
+                                            Platform::Buttons::OkCancel) != Platform::Answer::Ok)
         return;
     ORBIwrite();
 }
 
 void TForm1::Or1Click()
 {
-    if (chooseInterchangeFile(Platform::Dialog::Open, QStringLiteral("ＯＲＢＩ読込み")))
+    if (chooseInterchangeFile(Platform::Dialog::Open, QString::fromUtf8(texts::kImportTitle)))
         ORBIread();
 }
 
@@ -72,7 +73,7 @@ bool TForm1::ORBIwrite()
     if (!writeFileOrReport(m_store.InterchangePath, FormatOrbi(m_store, mame->isChecked())))
         return false;
     m_platform.notice(QString::number(m_store.CardCount) +
-                      QStringLiteral("人分のデータをＯＲＢＩに変換しました"));
+                      QString::fromUtf8(texts::kExportedAfterCount));
     return true;
 }
 
@@ -94,10 +95,10 @@ bool TForm1::ORBIread()
     auto& cards = std::get<std::vector<CardRecord>>(parsed);
     const std::size_t imported = cards.size();
     showFileInCaption(m_store.InterchangePath);
-    m_store.AddressBookPath = ChangeExtension(m_store.InterchangePath, ".txt");
+    m_store.AddressBookPath =
+        ChangeExtension(m_store.InterchangePath, texts::kAddressBookExtension);
     takeLoadedCards(std::move(cards));
-    m_platform.notice(QString::number(imported) +
-                      QStringLiteral("人分のＯＲＢＩデータを読み込みました"));
+    m_platform.notice(QString::number(imported) + QString::fromUtf8(texts::kImportedAfterCount));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "text/RightTrim.h"
 #include "text/StrictInt.h"
 
@@ -142,7 +143,7 @@ void TForm1::Button1Click()
     settleCardNumber();
     Name1->setFocus();
     if (!m_store.insertBlank(UpDown1->position())) {
-        m_platform.notice(QStringLiteral("カードは999件までです"));
+        m_platform.notice(QString::fromUtf8(texts::kStoreFull));
         return;
     }
     followCardCount();
@@ -161,9 +162,9 @@ void TForm1::Button2Click()
         ikkenbun();
         return;
     }
-    if (!nameOnScreenIsBlank() &&
-        m_platform.ask(QStringLiteral("このカードを削除しますか？"), QStringLiteral("削除確認"),
-                       Platform::Buttons::YesNo) != Platform::Answer::Yes)
+    if (!nameOnScreenIsBlank() && m_platform.ask(QString::fromUtf8(texts::kDeleteQuestion),
+                                                 QString::fromUtf8(texts::kDeleteCaption),
+                                                 Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
     m_store.deleteCard(*card);
     followCardCount();

@@ -2,6 +2,7 @@
 
 #include "app/AppFonts.h"
 #include "app/Platform.h"
+#include "app/Texts.h"
 
 #include <QFont>
 #include <QLabel>
@@ -31,19 +32,19 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QPoint& position)
 TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("VELM"));
+    setWindowTitle(QString::fromUtf8(texts::kProgramName));
     setModal(false);
     setFont(AppFonts::proportional(12));
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = addLabel(this, QStringLiteral("住所録／VELM v0.00"), QPoint(24, 12));
+    Label1 = addLabel(this, QString::fromUtf8(texts::kAboutVersionPlaceholder), QPoint(24, 12));
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = addLabel(this, QStringLiteral("© 2026 VELM project"), QPoint(24, 32));
+    Label2 = addLabel(this, QString::fromUtf8(texts::kAboutMaker), QPoint(24, 32));
     Label2->setObjectName(QStringLiteral("Label2"));
 
     setUpLinkLabel();
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(QString::fromUtf8(texts::kOkButton), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(61, 80, 75, 25);
     Button1->setDefault(true);
@@ -54,7 +55,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 // that keeps the ordinary arrow pointer.
 void TForm2::setUpLinkLabel()
 {
-    Label3 = new ClickableLabel(QStringLiteral("https://velm.example.com/"), this);
+    Label3 = new ClickableLabel(QString::fromUtf8(texts::kAboutWebAddress), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(18, 52, 161, 16);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -70,7 +71,7 @@ void TForm2::setUpLinkLabel()
 
 void TForm2::showAbout(const QString& versionText)
 {
-    Label1->setText(QStringLiteral("住所録／") + versionText);
+    Label1->setText(QString::fromUtf8(texts::kAboutVersionBeforeText) + versionText);
     Label1->adjustSize();
     if (isVisible()) {
         raise();

@@ -1,9 +1,12 @@
+#include "app/Texts.h"
+#include "store/CardStore.h"
 #include "support/Bytes.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <set>
@@ -18,6 +21,8 @@ namespace
 {
 
 using velm::test::HexBytes;
+namespace texts = velm::texts;
+using velm::CardStore;
 
 std::string lowerCase(std::string_view text)
 {
@@ -137,6 +142,12 @@ std::vector<std::string> headings(const std::string& html)
          it != std::sregex_iterator(); ++it)
         texts.push_back((*it)[2].str());
     return texts;
+}
+
+// A menu's or item's caption without its accelerator: 住所録(&F) is 住所録.
+std::string WithoutAccelerator(std::string_view caption)
+{
+    return std::string(caption.substr(0, caption.rfind("(&")));
 }
 
 std::vector<std::string> attributeValues(const std::string& html, const std::string& attribute)
@@ -282,45 +293,25 @@ TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
 
 TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 {
-    const std::vector<std::string> titles = {
-        "住所録メニュー",   "作成メニュー", "ＯＲＢＩメニュー",
-        "ヘルプメニュー",   "開",           "上書き保存",
-        "名前をつけて保存", "編集・印刷",   "手帳作成",
-        "一覧表作成",       "手帳印刷",     "一覧表印刷",
-        "読み込み",         "書き出し",     "筆まめ形式にする",
-        "バージョン情報",   "解説",         "タイマーを表示",
-    };
+    std::vector<std::string> titles;
+    for (const std::string_view menu : texts::kMenus)
+        titles.push_back(WithoutAccelerator(menu) + "メニュー");
+    for (const std::string_view item : texts::kMenuItems)
+        titles.push_back(WithoutAccelerator(item));
     for (const std::string& title : titles)
         EXPECT_TRUE(hasHeadingContaining(title)) << "no heading for " << title;
 }
 
 TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
 {
-    const std::vector<std::string> texts = {
-        "住所録カードがありません",
-        "カードが999件を超えているため読み込めません",
-        "カードは999件までです",
-        "このカードを削除しますか？",
-        "削除確認",
-        "同名のファイルがあります。上書きしますか？",
-        "上書き確認",
-        "カードが変更されています。上書きしますか？",
-        "保存確認",
-        "手帳ファイル(addrb7.txt)を上書きしますか？",
-        "手帳ファイル(addrb7.txt)を作成しました",
-        "一覧表ファイル(addrb5.txt)を上書きしますか？",
-        "一覧表ファイル(addrb5.txt)を作成しました",
-        "作成確認",
-        "ＯＲＢＩファイルではありません",
-        "人分のＯＲＢＩデータを読み込みました",
-        "人分のデータをＯＲＢＩに変換しました",
-        "住所録を開く",
-        "住所録に名前をつけて保存",
-        "ＯＲＢＩ読込み",
-        "住所録をＯＲＢＩに変換",
-        "住所録／VELM v0.29",
-    };
-    for (const std::string& text : texts)
+    std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
+    for (const texts::SheetName& sheet : texts::kSheetNames) {
+        for (const std::string_view after : texts::kSheetMessagesAfterName)
+            quoted.push_back(texts::NamedSheet(sheet) + std::string(after));
+    }
+    quoted.push_back(std::string(texts::kAboutVersionBeforeText) +
+                     std::make_unique<CardStore>()->VersionText.str());
+    for (const std::string& text : quoted)
         EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
                                                       << HexBytes(text);
 }
