@@ -314,10 +314,10 @@ void TForm1::adjustSelectionOnFocus(QObject* watched)
 
 std::optional<int> TForm1::currentCardNumber()
 {
+    const std::optional<std::int32_t> number = typedCardNumber();
     const QString text = DNo->text();
-    const std::optional<std::int32_t> number = StrictToInt(text.toUtf8().toStdString());
     if (!number) {
-        m_platform.showError(QString::fromUtf8(NotAnIntegerMessage(text.toUtf8().toStdString())));
+        m_platform.showError(QString::fromUtf8(NotAnIntegerMessage(text.toStdString())));
         return std::nullopt;
     }
     if (!CardStore::isSlotNumber(*number)) {
@@ -326,6 +326,11 @@ std::optional<int> TForm1::currentCardNumber()
         return std::nullopt;
     }
     return *number;
+}
+
+std::optional<std::int32_t> TForm1::typedCardNumber() const
+{
+    return StrictToInt(DNo->text().toStdString());
 }
 
 void TForm1::settleCardNumber()
@@ -384,23 +389,21 @@ void TForm1::EditHenko()
 
 bool TForm1::Loaddatafile()
 {
-    auto read = ReadWholeFile(m_store.AddressBookPath);
-    if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+    std::optional<std::vector<CardRecord>> cards =
+        readCards(m_store.AddressBookPath, &ParseAddressBook);
+    if (!cards)
         return false;
-    }
-    auto parsed = ParseAddressBook(std::get<std::string>(read));
-    if (const auto* refusal = std::get_if<AddressBookRefusal>(&parsed)) {
-        m_platform.notice(QString::fromUtf8(*refusal == AddressBookRefusal::NoCards
-                                                ? texts::kNoCards
-                                                : texts::kTooManyCardsToRead));
-        return false;
-    }
     showFileInCaption(m_store.AddressBookPath);
     m_store.InterchangePath =
         ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
-    takeLoadedCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
+    takeLoadedCards(std::move(*cards));
     return true;
+}
+
+QString TForm1::refusalNotice(AddressBookRefusal refusal)
+{
+    return QString::fromUtf8(refusal == AddressBookRefusal::NoCards ? texts::kNoCards
+                                                                    : texts::kTooManyCardsToRead);
 }
 
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
@@ -408,7 +411,7 @@ void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
     m_store.replaceCards(std::move(cards));
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
-    const std::optional<std::int32_t> shown = StrictToInt(DNo->text().toStdString());
+    const std::optional<std::int32_t> shown = typedCardNumber();
     if (!shown || *shown > newCardSlot) {
         DNo->setText(QString::number(newCardSlot));
         UpDown1->setPosition(newCardSlot);
@@ -428,6 +431,34 @@ void TForm1::showFileInCaption(const std::string& path)
 void TForm1::showFileError(const FileFailure& failure)
 {
     m_platform.showError(QString::fromStdString(failure.Message()));
+}
+
+std::optional<std::string> TForm1::readFileOrReport(const std::string& path)
+{
+    auto read = ReadWholeFile(path);
+    if (const auto* failure = std::get_if<FileFailure>(&read)) {
+        showFileError(*failure);
+        return std::nullopt;
+    }
+    return std::get<std::string>(std::move(read));
+}
+
+bool TForm1::mayOverwrite(const std::string& path, const QString& question,
+                          std::string_view caption)
+{
+    return !FileExists(path) || m_platform.ask(question, QString::fromUtf8(caption),
+                                               Platform::Buttons::OkCancel) == Platform::Answer::Ok;
+}
+
+std::optional<std::string> TForm1::chooseFile(Platform::Dialog dialog, std::string_view title,
+                                              const texts::FileKind& kind, const std::string& path)
+{
+    const std::optional<QString> chosen = m_platform.runFileDialog(
+        dialog, {QString::fromUtf8(title), QString::fromUtf8(kind.filter),
+                 QString::fromUtf8(kind.extension.substr(1)), QFile::decodeName(path.c_str())});
+    if (!chosen)
+        return std::nullopt;
+    return QFile::encodeName(*chosen).toStdString();
 }
 
 bool TForm1::writeFileOrReport(const std::string& path, std::string_view bytes)

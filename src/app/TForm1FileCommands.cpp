@@ -2,7 +2,6 @@
 #include "app/TForm1.h"
 #include "app/Texts.h"
 
-#include <QFile>
 #include <QString>
 #include <optional>
 #include <string>
@@ -16,28 +15,6 @@
 namespace velm
 {
 
-namespace
-{
-
-Platform::FileDialogSetup addressBookDialog(const QString& title, const std::string& path)
-{
-    return {title, QString::fromUtf8(texts::kAddressBookFilter),
-            QString::fromUtf8(texts::kAddressBookExtension.substr(1)),
-            QFile::decodeName(path.c_str())};
-}
-
-std::optional<std::string> chooseAddressBook(Platform& platform, Platform::Dialog dialog,
-                                             const QString& title, const std::string& path)
-{
-    const std::optional<QString> chosen =
-        platform.runFileDialog(dialog, addressBookDialog(title, path));
-    if (!chosen)
-        return std::nullopt;
-    return QFile::encodeName(*chosen).toStdString();
-}
-
-} // namespace
-
 void TForm1::Save1Click()
 {
     saveAddressBook();
@@ -47,8 +24,8 @@ void TForm1::Open1Click()
 {
     settleCardNumber();
     const std::optional<std::string> chosen =
-        chooseAddressBook(m_platform, Platform::Dialog::Open, QString::fromUtf8(texts::kOpenTitle),
-                          m_store.AddressBookPath);
+        chooseFile(Platform::Dialog::Open, texts::kOpenTitle, texts::kAddressBookFiles,
+                   m_store.AddressBookPath);
     if (!chosen)
         return;
     std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
@@ -62,15 +39,14 @@ void TForm1::Open1Click()
 void TForm1::SaveAs1Click()
 {
     const std::optional<std::string> chosen =
-        chooseAddressBook(m_platform, Platform::Dialog::Save,
-                          QString::fromUtf8(texts::kSaveAsTitle), m_store.AddressBookPath);
+        chooseFile(Platform::Dialog::Save, texts::kSaveAsTitle, texts::kAddressBookFiles,
+                   m_store.AddressBookPath);
     if (!chosen)
         return;
     std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    const bool declined = FileExists(m_store.AddressBookPath) &&
-                          m_platform.ask(QString::fromUtf8(texts::kOverwriteQuestion),
-                                         QString::fromUtf8(texts::kOverwriteCaption),
-                                         Platform::Buttons::OkCancel) != Platform::Answer::Ok;
+    const bool declined =
+        !mayOverwrite(m_store.AddressBookPath, QString::fromUtf8(texts::kOverwriteQuestion),
+                      texts::kOverwriteCaption);
     // A failed write leaves the caption on the previous file, and the path goes back with
     // it, so that the file shown is the file that 上書き保存 writes.
     if (declined || !saveAddressBook()) {

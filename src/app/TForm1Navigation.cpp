@@ -2,7 +2,6 @@
 #include "app/TForm1.h"
 #include "app/Texts.h"
 #include "text/RightTrim.h"
-#include "text/StrictInt.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -89,7 +88,7 @@ void TForm1::Button3Click()
 
 int TForm1::jumpTarget() const
 {
-    const std::optional<std::int32_t> typed = StrictToInt(DNo->text().toStdString());
+    const std::optional<std::int32_t> typed = typedCardNumber();
     const int requested = typed ? *typed : UpDown1->position();
     const int newCardSlot = std::min(m_store.CardCount + 1, CardStore::kCapacity);
     return std::clamp(requested, 1, newCardSlot);

@@ -46,10 +46,8 @@ void TForm1::createSheet(const SheetKind& sheet)
 {
     const std::string path = pathInExeDir(sheet.name.fileName);
     const QString named = QString::fromUtf8(texts::NamedSheet(sheet.name));
-    if (FileExists(path) &&
-        m_platform.ask(named + QString::fromUtf8(texts::kSheetOverwriteQuestionAfterName),
-                       QString::fromUtf8(texts::kSheetCaption),
-                       Platform::Buttons::OkCancel) != Platform::Answer::Ok)
+    if (!mayOverwrite(path, named + QString::fromUtf8(texts::kSheetOverwriteQuestionAfterName),
+                      texts::kSheetCaption))
         return;
     if (!writeFileOrReport(path, sheet.makeSheet(m_store)))
         return;

@@ -64,9 +64,16 @@ inline constexpr std::string_view kAboutItem = "バージョン情報(&A)";
 inline constexpr std::string_view kManualItem = "解説(&M)";
 inline constexpr std::string_view kTimerItem = "タイマーを表示(&T)";
 
+// A kind of file that the file dialogs offer: their filter, and the extension, with its
+// full stop, that a name typed without one gets.
+struct FileKind {
+    std::string_view filter;
+    std::string_view extension;
+};
+
 // The address-book file.
-inline constexpr std::string_view kAddressBookFilter =
-    "住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
+inline constexpr FileKind kAddressBookFiles{"住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*",
+                                            kAddressBookExtension};
 inline constexpr std::string_view kOpenTitle = "住所録を開く";
 inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて保存";
 inline constexpr std::string_view kNoCards = "住所録カードがありません";
@@ -114,8 +121,8 @@ inline std::string NamedSheet(const SheetName& sheet)
 }
 
 // The interchange file. The two counts come before their texts.
-inline constexpr std::string_view kInterchangeFilter =
-    "ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*";
+inline constexpr FileKind kInterchangeFiles{"ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*",
+                                            kInterchangeExtension};
 inline constexpr std::string_view kExportTitle = "住所録をＯＲＢＩに変換";
 inline constexpr std::string_view kImportTitle = "ＯＲＢＩ読込み";
 inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルではありません";
