@@ -186,6 +186,31 @@ TEST(SheetCommands, PrintWritesOnlyWhatIsMissingAndHandsTheSheetOver)
     }
 }
 
+TEST(SheetCommands, PrintStartsTheToolInTheProgramFolderWithTheSheetsPathUnchanged)
+{
+    // Spaces, a backslash and double-byte characters in the folder's name go into the tool's
+    // path and into the argument as they are, unquoted.
+    const std::vector<std::string> folders{"My Tools", "My Tools\\\xE8\xA1\xA8", // My Tools\表
+                                           "\xE4\xBD\x8F\xE6\x89\x80"};          // 住所
+    for (const Sheet& sheet : Sheets()) {
+        for (const std::string& folder : folders) {
+            SCOPED_TRACE(std::string(sheet.what) + " in " + folder);
+            SheetFixture fixture(true);
+            ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QString::fromStdString(folder)));
+            const std::string exeDir = fixture.pathInExeDir(folder + "/");
+            fixture.form->store().ExeDir = exeDir;
+            fixture.writeFile(folder + "/Blent.exe", "");
+            (fixture.form.get()->*sheet.print)->trigger();
+
+            ASSERT_EQ(fixture.platform.processes.size(), 1u);
+            EXPECT_EQ(fixture.platform.processes[0].program,
+                      QString::fromStdString(exeDir + "Blent.exe"));
+            EXPECT_EQ(fixture.platform.processes[0].arguments,
+                      QStringList{QString::fromStdString(exeDir + sheet.fileName)});
+        }
+    }
+}
+
 TEST(SheetCommands, AFailedWriteEndsTheCommandWithTheErrorDialog)
 {
     // A folder standing where a file is to be written cannot be replaced, even by root.
