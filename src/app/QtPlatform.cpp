@@ -23,7 +23,7 @@ namespace
 
 const QString kTitle = QString::fromUtf8(texts::kProgramName);
 
-QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
+QMessageBox::StandardButtons StandardButtons(Platform::Buttons buttons)
 {
     switch (buttons) {
     case Platform::Buttons::YesNo:
@@ -36,7 +36,7 @@ QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
     return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
 }
 
-Platform::Answer answerOf(int button)
+Platform::Answer AnswerOf(int button)
 {
     switch (button) {
     case QMessageBox::Yes:
@@ -51,7 +51,7 @@ Platform::Answer answerOf(int button)
 }
 
 // Message boxes and file dialogs speak the program's language; Qt's own texts are English.
-void labelButtons(QMessageBox& box)
+void LabelButtons(QMessageBox& box)
 {
     const std::array<std::pair<QMessageBox::StandardButton, std::string_view>, 4> labels{{
         {QMessageBox::Ok, texts::kOkButton},
@@ -64,7 +64,7 @@ void labelButtons(QMessageBox& box)
             shown->setText(QString::fromUtf8(label));
 }
 
-void labelFileDialog(QFileDialog& dialog, bool saving)
+void LabelFileDialog(QFileDialog& dialog, bool saving)
 {
     const auto label = [&dialog](QFileDialog::DialogLabel which, std::string_view text) {
         dialog.setLabelText(which, QString::fromUtf8(text));
@@ -98,21 +98,21 @@ void QtPlatform::notice(const QString& text)
 {
     // No parent: the notice is centred on the screen.
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok);
-    labelButtons(box);
+    LabelButtons(box);
     box.exec();
 }
 
 Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Buttons buttons)
 {
-    QMessageBox box(QMessageBox::Warning, caption, text, standardButtons(buttons), m_dialogParent);
-    labelButtons(box);
-    return answerOf(box.exec());
+    QMessageBox box(QMessageBox::Warning, caption, text, StandardButtons(buttons), m_dialogParent);
+    LabelButtons(box);
+    return AnswerOf(box.exec());
 }
 
 void QtPlatform::showError(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, m_dialogParent);
-    labelButtons(box);
+    LabelButtons(box);
     box.exec();
 }
 
@@ -124,9 +124,9 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     fileDialog.setFileMode(QFileDialog::AnyFile);
     fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
                                                     : QFileDialog::AcceptOpen);
-    labelFileDialog(fileDialog, dialog == Dialog::Save);
+    LabelFileDialog(fileDialog, dialog == Dialog::Save);
     fileDialog.setDefaultSuffix(setup.defaultExtension);
-    // The places bar of the desktop's own dialog corresponds to this side bar.
+    // The dialogs show no side bar of places, only the folder and its files.
     if (auto* sidebar = fileDialog.findChild<QWidget*>(QStringLiteral("sidebar")))
         sidebar->hide();
     const QStringList nameFilters = NameFiltersFromPipeList(setup.filter);

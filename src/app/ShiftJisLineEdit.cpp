@@ -15,11 +15,11 @@ class ShiftJisLineEdit::StorableTextValidator : public QValidator
   public:
     using QValidator::QValidator;
 
-    bool active = true;
+    void setActive(bool active) { m_active = active; }
 
     State validate(QString& input, int& pos) const override
     {
-        if (!active)
+        if (!m_active)
             return Acceptable;
         std::u16string text = input.toStdU16String();
         std::size_t cursor = static_cast<std::size_t>(pos);
@@ -28,6 +28,9 @@ class ShiftJisLineEdit::StorableTextValidator : public QValidator
         pos = static_cast<int>(cursor);
         return Acceptable;
     }
+
+  private:
+    bool m_active = true;
 };
 
 ShiftJisLineEdit::ShiftJisLineEdit(QWidget* parent)
@@ -40,9 +43,9 @@ void ShiftJisLineEdit::setBytes(std::string_view bytes)
 {
     m_filledBytes = bytes;
     m_filledText = QString::fromStdU32String(DecodeShiftJis(bytes));
-    m_validator->active = false;
+    m_validator->setActive(false);
     setText(m_filledText);
-    m_validator->active = true;
+    m_validator->setActive(true);
 }
 
 std::string ShiftJisLineEdit::bytes() const

@@ -57,21 +57,21 @@ static_assert(kCardBoxes.size() == texts::kCardBoxLabels.size());
 constexpr int kBoxHeight = 20;
 constexpr int kBoxLabelGap = 3;
 
-void placeLabel(QLabel* label, int left, int top, const QFont& font)
+void PlaceLabel(QLabel* label, int left, int top, const QFont& font)
 {
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
-    placeLabel(label, left, top, font);
+    PlaceLabel(label, left, top, font);
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& text, QRect geometry)
+QPushButton* MakeButton(QWidget* parent, const QString& text, QRect geometry)
 {
     auto* button = new QPushButton(text, parent);
     button->setGeometry(geometry);
@@ -97,18 +97,18 @@ TForm1::~TForm1() = default;
 void TForm1::createComponents()
 {
     setWindowTitle(QString::fromUtf8(texts::kProgramName));
-    setFont(AppFonts::proportional(12));
+    setFont(AppFonts::Proportional(12));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label3 = makeLabel(client, QString::fromUtf8(texts::kCardNumberLabel), 22, 18,
-                       AppFonts::proportional(13));
+    Label3 = MakeLabel(client, QString::fromUtf8(texts::kCardNumberLabel), 22, 18,
+                       AppFonts::Proportional(13));
 
     DNo = new QLineEdit(QStringLiteral("1"), client);
-    DNo->setFont(AppFonts::proportional(16));
+    DNo->setFont(AppFonts::Proportional(16));
     DNo->setGeometry(48, 12, 33, 20);
 
     UpDown1 = new UpDown(client);
@@ -117,13 +117,13 @@ void TForm1::createComponents()
     UpDown1->setMaximum(1);
     UpDown1->setPosition(1);
 
-    Button3 = makeButton(client, QString::fromUtf8(texts::kJumpButton), QRect(80, 12, 32, 20));
+    Button3 = MakeButton(client, QString::fromUtf8(texts::kJumpButton), QRect(80, 12, 32, 20));
     Button3->hide();
 
-    Label4 = makeLabel(client, QString::fromUtf8(texts::kTotalSeparator), 120, 14,
-                       AppFonts::proportional(16));
+    Label4 = MakeLabel(client, QString::fromUtf8(texts::kTotalSeparator), 120, 14,
+                       AppFonts::Proportional(16));
     Label5 = new ClickableLabel(QStringLiteral("0"), client);
-    placeLabel(Label5, 130, 14, AppFonts::proportional(16));
+    PlaceLabel(Label5, 130, 14, AppFonts::Proportional(16));
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->setAutoFillBackground(true);
     Label5->setBackgroundRole(QPalette::Window);
@@ -131,8 +131,8 @@ void TForm1::createComponents()
     connect(Label5, &ClickableLabel::left, this, &TForm1::Label5MouseLeave);
     connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
 
-    Label2 = makeLabel(client, QString::fromUtf8(texts::kFileLabel), 168, 18,
-                       AppFonts::proportional(13));
+    Label2 = MakeLabel(client, QString::fromUtf8(texts::kFileLabel), 168, 18,
+                       AppFonts::Proportional(13));
     QPalette teal = Label2->palette();
     teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
     Label2->setPalette(teal);
@@ -142,9 +142,9 @@ void TForm1::createComponents()
     Panel1 = new QFrame(client);
     Panel1->setGeometry(424, 6, 145, 30);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label1 = makeLabel(Panel1, QString::fromUtf8(texts::kCardPanelLabel), 8, 9, font());
-    Button1 = makeButton(Panel1, QString::fromUtf8(texts::kInsertButton), QRect(48, 5, 41, 20));
-    Button2 = makeButton(Panel1, QString::fromUtf8(texts::kDeleteButton), QRect(96, 5, 41, 20));
+    Label1 = MakeLabel(Panel1, QString::fromUtf8(texts::kCardPanelLabel), 8, 9, font());
+    Button1 = MakeButton(Panel1, QString::fromUtf8(texts::kInsertButton), QRect(48, 5, 41, 20));
+    Button2 = MakeButton(Panel1, QString::fromUtf8(texts::kDeleteButton), QRect(96, 5, 41, 20));
 
     // Tab order: DNo, UpDown1, the eleven boxes, the panel's buttons, then ≫.
     QWidget* previous = DNo;
@@ -170,7 +170,7 @@ void TForm1::createCardBoxes()
     for (std::size_t i = 0; i < kCardBoxes.size(); ++i) {
         const CardBoxLayout& layout = kCardBoxes[i];
         auto* box = new ShiftJisLineEdit(client);
-        box->setFont(AppFonts::fixedPitch(layout.fontPixels));
+        box->setFont(AppFonts::FixedPitch(layout.fontPixels));
         box->setGeometry(layout.left, layout.top, layout.width, kBoxHeight);
         *members[i] = box;
 
@@ -430,7 +430,7 @@ void TForm1::showFileInCaption(const std::string& path)
 
 void TForm1::showFileError(const FileFailure& failure)
 {
-    m_platform.showError(QString::fromStdString(failure.Message()));
+    m_platform.showError(QString::fromStdString(failure.message()));
 }
 
 std::optional<std::string> TForm1::readFileOrReport(const std::string& path)

@@ -97,7 +97,7 @@ class TForm1 final : public QMainWindow
     void M1Click();
     void ZanterClick();
 
-    // The components, under their designer names.
+    // The widgets, under the names the commands know them by.
     QLabel* Label3 = nullptr;
     QLineEdit* DNo = nullptr;
     UpDown* UpDown1 = nullptr;

@@ -21,13 +21,13 @@ const QColor kTotalLabelHoverColour(0, 255, 255);
 
 // Whether the key typed a character into the box: printable keys, Backspace and Enter do;
 // keys without a character (arrows, function keys) and Delete do not.
-bool typesCharacter(const QKeyEvent* event)
+bool TypesCharacter(const QKeyEvent* event)
 {
     const QString text = event->text();
     return !text.isEmpty() && text.front() != QChar(0x7f);
 }
 
-bool isEnter(const QKeyEvent* event)
+bool IsEnter(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
@@ -68,10 +68,10 @@ void TForm1::UpDown1Click(UpDown::Button)
 
 bool TForm1::DNoKeyPress(QKeyEvent* event)
 {
-    if (!typesCharacter(event))
+    if (!TypesCharacter(event))
         return false;
     Button3->show();
-    if (!isEnter(event))
+    if (!IsEnter(event))
         return false;
     Button3Click();
     return true;

@@ -148,7 +148,7 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
          QStringLiteral("カードが999件を超えているため読み込めません"),
          {}},
         {"missing file", std::nullopt, false, {}, QStringLiteral("File not found")},
-        {"a folder", std::nullopt, true, {}, Q(FileFailure::FromErrno(EISDIR).Message())},
+        {"a folder", std::nullopt, true, {}, Q(FileFailure::fromErrno(EISDIR).message())},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -419,7 +419,7 @@ struct SavingCommand {
 
 const std::vector<SavingCommand>& SavingCommands()
 {
-    static const std::vector<SavingCommand> commands{
+    static const std::vector<SavingCommand> kCommands{
         {"save", true,
          [](FormFixture&, TForm1& form, const std::string& target) {
              form.store().AddressBookPath = target;
@@ -446,7 +446,7 @@ const std::vector<SavingCommand>& SavingCommands()
              return !form.close();
          }},
     };
-    return commands;
+    return kCommands;
 }
 
 // A target in the program folder that cannot be written, also by root.
@@ -524,7 +524,7 @@ TEST(FileSaveFailures, AMissingFolderFailsCleanlyFromEveryCommand)
     const std::vector<UnwritableTarget> targets{
         {"missing folder", "missing/addr.txt", nullptr, QStringLiteral("File not found")},
         {"file in the way of the folder", "plain/addr.txt", "plain",
-         Q(FileFailure::FromErrno(ENOTDIR).Message())},
+         Q(FileFailure::fromErrno(ENOTDIR).message())},
     };
     for (const UnwritableTarget& t : targets)
         for (const SavingCommand& command : SavingCommands()) {
