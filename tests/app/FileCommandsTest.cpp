@@ -243,10 +243,8 @@ TEST(FileSaveAs, AnExistingFileIsOverwrittenOnlyAfterOk)
         fixture.platform.answers.push_back(c.answer);
         form.SaveAs1Click();
 
-        ASSERT_EQ(fixture.platform.questions.size(), 1u);
-        EXPECT_EQ(fixture.platform.questions[0].text, kOverwriteQuestion);
-        EXPECT_EQ(fixture.platform.questions[0].caption, QStringLiteral("上書き確認"));
-        EXPECT_EQ(fixture.platform.questions[0].buttons, Platform::Buttons::OkCancel);
+        ExpectOneQuestion(fixture.platform, kOverwriteQuestion, QStringLiteral("上書き確認"),
+                          Platform::Buttons::OkCancel);
         const char* shownFile = c.answer == Answer::Ok ? c.target : "addr.txt";
         EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : ") + QLatin1String(shownFile));
         if (c.answer == Answer::Ok) {
@@ -390,10 +388,8 @@ TEST(FileCloseQuery, CommitsTheCardThenAsksOnlyWhenTheStoreChanged)
         EXPECT_EQ(form.close(), c.closes);
 
         if (c.answer) {
-            ASSERT_EQ(fixture.platform.questions.size(), 1u);
-            EXPECT_EQ(fixture.platform.questions[0].text, kSaveQuestion);
-            EXPECT_EQ(fixture.platform.questions[0].caption, QStringLiteral("保存確認"));
-            EXPECT_EQ(fixture.platform.questions[0].buttons, Platform::Buttons::YesNoCancel);
+            ExpectOneQuestion(fixture.platform, kSaveQuestion, QStringLiteral("保存確認"),
+                              Platform::Buttons::YesNoCancel);
         } else {
             EXPECT_TRUE(fixture.platform.questions.empty());
         }

@@ -175,10 +175,8 @@ TEST(InterchangeExport, AsksBeforeReplacingAFileAndKeepsADeclinedName)
     fixture.platform.answers.push_back(Platform::Answer::Cancel);
     form.Ow1->trigger();
 
-    ASSERT_EQ(fixture.platform.questions.size(), 1u);
-    EXPECT_EQ(fixture.platform.questions.front().text, kOverwrite);
-    EXPECT_EQ(fixture.platform.questions.front().caption, QStringLiteral("上書き確認"));
-    EXPECT_EQ(fixture.platform.questions.front().buttons, Platform::Buttons::OkCancel);
+    ExpectOneQuestion(fixture.platform, kOverwrite, QStringLiteral("上書き確認"),
+                      Platform::Buttons::OkCancel);
     EXPECT_PRED_FORMAT2(SameBytes, fixture.readFile("old.orb"), old);
     EXPECT_TRUE(fixture.platform.notices.empty());
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("old.orb"));

@@ -119,11 +119,8 @@ TEST(SheetCommands, CreateOverAnExistingSheetAsksAndOnlyOkRewritesIt)
             fixture.platform.answers.push_back(c.answer);
             (fixture.form.get()->*sheet.create)->trigger();
 
-            ASSERT_EQ(fixture.platform.questions.size(), 1u);
-            const auto& question = fixture.platform.questions.front();
-            EXPECT_EQ(question.text, sheet.question);
-            EXPECT_EQ(question.caption, QStringLiteral("作成確認"));
-            EXPECT_EQ(question.buttons, Platform::Buttons::OkCancel);
+            ExpectOneQuestion(fixture.platform, sheet.question, QStringLiteral("作成確認"),
+                              Platform::Buttons::OkCancel);
             fixture.expectFile(sheet.fileName, c.rewritten ? SheetOf(sheet, kCards) : kStale);
             EXPECT_EQ(fixture.platform.notices,
                       c.rewritten ? std::vector<QString>{sheet.done} : std::vector<QString>{});
