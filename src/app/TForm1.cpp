@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <span>
 
 namespace velm
 {
@@ -78,6 +79,54 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, QRect geometry)
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
+
+// One item of a menu: its caption, the member that holds it and the command it runs. An
+// item without a member is a separator.
+struct MenuItemLayout {
+    std::string_view caption;
+    QAction* TForm1::*action = nullptr;
+    void (TForm1::*command)() = nullptr;
+};
+
+struct MenuLayout {
+    std::string_view caption;
+    QMenu* TForm1::*menu;
+    std::span<const MenuItemLayout> items;
+};
+
+constexpr MenuItemLayout kFileItems[] = {
+    {texts::kOpenItem, &TForm1::Open1, &TForm1::Open1Click},
+    {texts::kSaveItem, &TForm1::Save1, &TForm1::Save1Click},
+    {texts::kSaveAsItem, &TForm1::SaveAs1, &TForm1::SaveAs1Click},
+    {},
+    {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
+};
+constexpr MenuItemLayout kSheetItems[] = {
+    {texts::kCreateNotebookItem, &TForm1::Mtetyo, &TForm1::MtetyoClick},
+    {texts::kCreateListItem, &TForm1::Mitiran, &TForm1::MitiranClick},
+    {},
+    {texts::kPrintNotebookItem, &TForm1::Ptetyo, &TForm1::PtetyoClick},
+    {texts::kPrintListItem, &TForm1::Pitiran, &TForm1::PitiranClick},
+};
+// 筆まめ形式にする runs nothing: the export reads whether it is checked.
+constexpr MenuItemLayout kInterchangeItems[] = {
+    {texts::kImportItem, &TForm1::Or1, &TForm1::Or1Click},
+    {texts::kExportItem, &TForm1::Ow1, &TForm1::Ow1Click},
+    {},
+    {texts::kMameJoinItem, &TForm1::mame},
+};
+constexpr MenuItemLayout kHelpItems[] = {
+    {texts::kAboutItem, &TForm1::About1, &TForm1::About1Click},
+    {texts::kManualItem, &TForm1::M1, &TForm1::M1Click},
+    {},
+    {texts::kTimerItem, &TForm1::Zanter, &TForm1::ZanterClick},
+};
+constexpr MenuLayout kMenuBar[] = {
+    {texts::kFileMenu, &TForm1::File1, kFileItems},
+    {texts::kSheetMenu, &TForm1::MP1, kSheetItems},
+    {texts::kInterchangeMenu, &TForm1::Orbi1, kInterchangeItems},
+    {texts::kHelpMenu, &TForm1::Help1, kHelpItems},
+};
 
 } // namespace
 
@@ -184,43 +233,27 @@ void TForm1::createCardBoxes()
 
 void TForm1::createMenus()
 {
-    auto addItem = [this](QMenu* menu, std::string_view caption, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        if (handler)
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return action;
-    };
-
-    File1 = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
-    Open1 = addItem(File1, texts::kOpenItem, &TForm1::Open1Click);
-    Save1 = addItem(File1, texts::kSaveItem, &TForm1::Save1Click);
-    SaveAs1 = addItem(File1, texts::kSaveAsItem, &TForm1::SaveAs1Click);
-    File1->addSeparator();
-    PrintAddr = addItem(File1, texts::kPrintAddressBookItem, &TForm1::PrintAddrClick);
-
-    MP1 = menuBar()->addMenu(QString::fromUtf8(texts::kSheetMenu));
-    Mtetyo = addItem(MP1, texts::kCreateNotebookItem, &TForm1::MtetyoClick);
-    Mitiran = addItem(MP1, texts::kCreateListItem, &TForm1::MitiranClick);
-    MP1->addSeparator();
-    Ptetyo = addItem(MP1, texts::kPrintNotebookItem, &TForm1::PtetyoClick);
-    Pitiran = addItem(MP1, texts::kPrintListItem, &TForm1::PitiranClick);
+    for (const MenuLayout& layout : kMenuBar) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.caption));
+        this->*layout.menu = menu;
+        for (const MenuItemLayout& item : layout.items) {
+            if (!item.action) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            this->*item.action = action;
+            if (item.command)
+                connect(action, &QAction::triggered, this,
+                        [this, command = item.command] { (this->*command)(); });
+        }
+    }
+    // The print items and the timer wait for their tools (FormCreate).
     Ptetyo->setEnabled(false);
     Pitiran->setEnabled(false);
-
-    Orbi1 = menuBar()->addMenu(QString::fromUtf8(texts::kInterchangeMenu));
-    Or1 = addItem(Orbi1, texts::kImportItem, &TForm1::Or1Click);
-    Ow1 = addItem(Orbi1, texts::kExportItem, &TForm1::Ow1Click);
-    Orbi1->addSeparator();
-    mame = addItem(Orbi1, texts::kMameJoinItem, nullptr);
+    Zanter->setEnabled(false);
     mame->setCheckable(true);
     mame->setChecked(true);
-
-    Help1 = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
-    About1 = addItem(Help1, texts::kAboutItem, &TForm1::About1Click);
-    M1 = addItem(Help1, texts::kManualItem, &TForm1::M1Click);
-    Help1->addSeparator();
-    Zanter = addItem(Help1, texts::kTimerItem, &TForm1::ZanterClick);
-    Zanter->setEnabled(false);
 }
 
 void TForm1::connectHandlers()

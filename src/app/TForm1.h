@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -175,6 +176,10 @@ class TForm1 final : public QMainWindow
 
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
+
+    // Makes `path` the address book's path and runs `step`; when the step fails, the
+    // previous path comes back. Returns what the step returned.
+    bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
 
     // Writes the store to AddressBookPath after committing an edited card; shows the error
     // dialog and returns false when either fails. Both flags are cleared on success.

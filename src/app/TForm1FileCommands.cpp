@@ -3,6 +3,7 @@
 #include "app/Texts.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,20 +21,23 @@ void TForm1::Save1Click()
     saveAddressBook();
 }
 
+bool TForm1::keepAddressBookPathIf(std::string path, const std::function<bool()>& step)
+{
+    std::string previous = std::exchange(m_store.AddressBookPath, std::move(path));
+    if (step())
+        return true;
+    m_store.AddressBookPath = std::move(previous);
+    return false;
+}
+
 void TForm1::Open1Click()
 {
     settleCardNumber();
     const std::optional<std::string> chosen =
         chooseFile(Platform::Dialog::Open, texts::kOpenTitle, texts::kAddressBookFiles,
                    m_store.AddressBookPath);
-    if (!chosen)
-        return;
-    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    if (!Loaddatafile()) {
-        m_store.AddressBookPath = std::move(previous);
-        return;
-    }
-    Name1->setFocus();
+    if (chosen && keepAddressBookPathIf(*chosen, [this] { return Loaddatafile(); }))
+        Name1->setFocus();
 }
 
 void TForm1::SaveAs1Click()
@@ -41,19 +45,15 @@ void TForm1::SaveAs1Click()
     const std::optional<std::string> chosen =
         chooseFile(Platform::Dialog::Save, texts::kSaveAsTitle, texts::kAddressBookFiles,
                    m_store.AddressBookPath);
-    if (!chosen)
-        return;
-    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    const bool declined =
-        !mayOverwrite(m_store.AddressBookPath, QString::fromUtf8(texts::kOverwriteQuestion),
-                      texts::kOverwriteCaption);
     // A failed write leaves the caption on the previous file, and the path goes back with
     // it, so that the file shown is the file that 上書き保存 writes.
-    if (declined || !saveAddressBook()) {
-        m_store.AddressBookPath = std::move(previous);
-        return;
-    }
-    showFileInCaption(m_store.AddressBookPath);
+    const auto overwriteAndSave = [this] {
+        return mayOverwrite(m_store.AddressBookPath, QString::fromUtf8(texts::kOverwriteQuestion),
+                            texts::kOverwriteCaption) &&
+               saveAddressBook();
+    };
+    if (chosen && keepAddressBookPathIf(*chosen, overwriteAndSave))
+        showFileInCaption(m_store.AddressBookPath);
 }
 
 void TForm1::PrintAddrClick()

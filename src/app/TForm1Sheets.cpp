@@ -9,18 +9,13 @@ namespace velm
 {
 
 struct TForm1::SheetKind {
-    // The name the messages give the sheet, and its file inside the program folder.
-    texts::SheetName name;
-    // The print tool's format file inside the program folder.
-    std::string_view formatFileName;
+    texts::SheetTexts texts;
     std::string (*makeSheet)(const CardStore&);
     std::string_view (*makeFormat)();
 };
 
-const TForm1::SheetKind TForm1::kNotebookSheet{
-    texts::kNotebookSheetName, texts::kNotebookFormatFile, &Maketetyo, &Maketetyobpc};
-const TForm1::SheetKind TForm1::kListSheet{texts::kListSheetName, texts::kListFormatFile,
-                                           &Makeitiran, &Makeitiranbpc};
+const TForm1::SheetKind TForm1::kNotebookSheet{texts::kNotebookSheet, &Maketetyo, &Maketetyobpc};
+const TForm1::SheetKind TForm1::kListSheet{texts::kListSheet, &Makeitiran, &Makeitiranbpc};
 
 void TForm1::MtetyoClick()
 {
@@ -44,8 +39,8 @@ void TForm1::PitiranClick()
 
 void TForm1::createSheet(const SheetKind& sheet)
 {
-    const std::string path = pathInExeDir(sheet.name.fileName);
-    const QString named = QString::fromUtf8(texts::NamedSheet(sheet.name));
+    const std::string path = pathInExeDir(sheet.texts.fileName);
+    const QString named = QString::fromUtf8(texts::NamedSheet(sheet.texts));
     if (!mayOverwrite(path, named + QString::fromUtf8(texts::kSheetOverwriteQuestionAfterName),
                       texts::kSheetCaption))
         return;
@@ -58,10 +53,10 @@ void TForm1::printSheet(const SheetKind& sheet)
 {
     // An existing sheet is printed as it was last written, and an existing format file
     // keeps the changes the user or the print tool made to it.
-    const std::string path = pathInExeDir(sheet.name.fileName);
+    const std::string path = pathInExeDir(sheet.texts.fileName);
     if (!FileExists(path) && !writeFileOrReport(path, sheet.makeSheet(m_store)))
         return;
-    const std::string formatPath = pathInExeDir(sheet.formatFileName);
+    const std::string formatPath = pathInExeDir(sheet.texts.formatFileName);
     if (!FileExists(formatPath) && !writeFileOrReport(formatPath, sheet.makeFormat()))
         return;
     handToPrintTool(path);

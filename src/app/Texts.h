@@ -92,26 +92,22 @@ inline constexpr std::string_view kDeleteCaption = "削除確認";
 // A text that is no whole number has the error text of StrictToInt.
 inline constexpr std::string_view kNotACardNumberAfterQuote = "' is not a valid card number";
 
-// The sheets. The messages name a sheet by its title and file, as in
-// 手帳ファイル(addrb7.txt), with ASCII parentheses.
-inline constexpr std::string_view kNotebookSheetTitle = "手帳ファイル";
-inline constexpr std::string_view kNotebookSheetFile = "addrb7.txt";
-inline constexpr std::string_view kNotebookFormatFile = "addrb7.bpc";
-inline constexpr std::string_view kListSheetTitle = "一覧表ファイル";
-inline constexpr std::string_view kListSheetFile = "addrb5.txt";
-inline constexpr std::string_view kListFormatFile = "addrb5.bpc";
+// A sheet: the title its messages give it, its file and the print tool's format file for
+// it, both in the program folder.
+struct SheetTexts {
+    std::string_view title;
+    std::string_view fileName;
+    std::string_view formatFileName;
+};
+inline constexpr SheetTexts kNotebookSheet{"手帳ファイル", "addrb7.txt", "addrb7.bpc"};
+inline constexpr SheetTexts kListSheet{"一覧表ファイル", "addrb5.txt", "addrb5.bpc"};
+// The messages name a sheet by its title and file, as in 手帳ファイル(addrb7.txt), with
+// ASCII parentheses, and go on with these.
 inline constexpr std::string_view kSheetOverwriteQuestionAfterName = "を上書きしますか？";
 inline constexpr std::string_view kSheetCreatedAfterName = "を作成しました";
 inline constexpr std::string_view kSheetCaption = "作成確認";
 
-struct SheetName {
-    std::string_view title;
-    std::string_view fileName;
-};
-inline constexpr SheetName kNotebookSheetName{kNotebookSheetTitle, kNotebookSheetFile};
-inline constexpr SheetName kListSheetName{kListSheetTitle, kListSheetFile};
-
-inline std::string NamedSheet(const SheetName& sheet)
+inline std::string NamedSheet(const SheetTexts& sheet)
 {
     std::string named(sheet.title);
     named += '(';
@@ -167,7 +163,7 @@ inline constexpr std::array<std::string_view, 17> kQuotedMessages{
     kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
     kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
     kImportTitle,       kExportTitle};
-inline constexpr std::array<SheetName, 2> kSheetNames{kNotebookSheetName, kListSheetName};
+inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};
 

@@ -305,7 +305,7 @@ TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
 {
     std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
-    for (const texts::SheetName& sheet : texts::kSheetNames) {
+    for (const texts::SheetTexts& sheet : texts::kSheets) {
         for (const std::string_view after : texts::kSheetMessagesAfterName)
             quoted.push_back(texts::NamedSheet(sheet) + std::string(after));
     }
