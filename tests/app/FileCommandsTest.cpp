@@ -25,10 +25,9 @@ namespace velm
 namespace
 {
 
-using test::MakeCard;
-
-using test::SameBytes;
 using Answer = Platform::Answer;
+using test::MakeCard;
+using test::SameBytes;
 
 namespace fs = std::filesystem;
 

@@ -18,7 +18,6 @@ namespace
 {
 
 using test::MakeCard;
-
 using test::SameBytes;
 
 const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤

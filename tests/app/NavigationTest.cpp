@@ -21,10 +21,9 @@ namespace velm
 namespace
 {
 
-using test::MakeCard;
-
 using Button = UpDown::Button;
 using Names = std::vector<std::string>;
+using test::MakeCard;
 
 std::string NameOf(int k)
 {

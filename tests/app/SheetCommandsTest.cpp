@@ -16,7 +16,6 @@ namespace
 {
 
 using test::MakeCard;
-
 using test::SameBytes;
 
 const std::string kStale = "stale sheet\r\n";

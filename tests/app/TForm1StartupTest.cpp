@@ -20,7 +20,6 @@ namespace
 {
 
 using test::MakeCard;
-
 using test::Repeated;
 
 TEST(FormStartUp, WithoutAnAddressBookShowsAnEmptyStore)

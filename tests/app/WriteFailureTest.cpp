@@ -31,9 +31,8 @@ namespace velm
 namespace
 {
 
-using test::MakeCard;
-
 using test::HexBytes;
+using test::MakeCard;
 
 // As root, the mounts these tests make live in a mount namespace of this process alone, so
 // that none of them is seen by other processes or outlives this one, even after a crash.

@@ -20,10 +20,9 @@ namespace velm
 namespace
 {
 
+using namespace std::literals;
 using test::HexBytes;
 using test::MakeCard;
-
-using namespace std::literals;
 using test::Repeated;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";

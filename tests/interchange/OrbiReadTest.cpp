@@ -1,3 +1,4 @@
+#include "OrbiTagLine.h"
 #include "interchange/Orbi.h"
 #include "store/CardStore.h"
 #include "support/Bytes.h"
@@ -17,17 +18,14 @@ namespace
 {
 
 using test::HexBytes;
+using test::kOrbiTagLine;
 using test::MakeCard;
+using test::Repeated;
 using test::SameBytes;
 using test::StoreHolding;
 using test::StoreWith;
 
-using test::Repeated;
-
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
-constexpr std::string_view kExportTags =
-    "\"I\",\"NAPR\",\"NAME\",\"NAM2\",\"PZIP\",\"PADR\",\"PTEL\",\"OFCE\",\"SCTN\",\"RMRK\","
-    "\"PSTN\",\"NAHO\",\r\n";
 
 // Shift-JIS texts used below.
 constexpr std::string_view kTokyo = "\x93\x8c\x8b\x9e\x93\x73";           // 東京都
@@ -197,10 +195,12 @@ TEST(OrbiRead, FilesFromOtherSoftware)
          std::string(kHeader) + "\"D\",\"A\",\"B\",\r\n\"I\",\"NAME\",\r\n\"D\",\"C\",\r\n",
          {MakeCard({}), MakeCard({"C"})}},
         {"an empty line ends the file",
-         std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n\r\n\"D\",,\"B\",\r\n",
+         std::string(kHeader) + std::string(kOrbiTagLine) +
+             "\"D\",,\"A\",\r\n\r\n\"D\",,\"B\",\r\n",
          {MakeCard({"A"})}},
         {"the end-of-file mark at a line start ends the file",
-         std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n\x1a\"D\",,\"B\",\r\n",
+         std::string(kHeader) + std::string(kOrbiTagLine) +
+             "\"D\",,\"A\",\r\n\x1a\"D\",,\"B\",\r\n",
          {MakeCard({"A"})}},
         {"LF alone ends a line",
          "\"ORBI\"\n\"I\",\"NAME\",\"PTEL\",\n\"D\",\"A\",\"1\",\n\"D\",\"B\",\"2\",",
@@ -246,7 +246,7 @@ TEST(OrbiRead, FilesFromOtherSoftware)
 
 TEST(OrbiRead, EachReadStartsWithoutTags)
 {
-    ReadCards(std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n");
+    ReadCards(std::string(kHeader) + std::string(kOrbiTagLine) + "\"D\",,\"A\",\r\n");
     const std::string file = std::string(kHeader) + "\"D\",,\"B\",\r\n";
     EXPECT_EQ(ReadCards(file), std::vector<CardRecord>{MakeCard({})});
 }

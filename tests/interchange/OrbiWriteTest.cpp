@@ -1,3 +1,4 @@
+#include "OrbiTagLine.h"
 #include "interchange/Orbi.h"
 #include "store/CardStore.h"
 #include "support/Bytes.h"
@@ -17,6 +18,7 @@ namespace
 
 using test::CardText;
 using test::HexBytes;
+using test::kOrbiTagLine;
 using test::MakeCard;
 using test::SameBytes;
 using test::StoreHolding;
@@ -24,15 +26,12 @@ using test::StoreWith;
 
 // "ORBI","1.0","ＸＮ","VELM v0.29" CR LF
 constexpr std::string_view kHeaderLine = "\"ORBI\",\"1.0\",\"\x82\x77\x82\x6d\",\"VELM v0.29\"\r\n";
-constexpr std::string_view kTagLine =
-    "\"I\",\"NAPR\",\"NAME\",\"NAM2\",\"PZIP\",\"PADR\",\"PTEL\",\"OFCE\",\"SCTN\",\"RMRK\","
-    "\"PSTN\",\"NAHO\",\r\n";
 
 // The file for one card without its header and tag lines.
 std::string ExportedDataLine(const CardRecord& card, bool mameJoin)
 {
     const std::string file = FormatOrbi(*StoreHolding({card}), mameJoin);
-    const std::string prefix = std::string(kHeaderLine) + std::string(kTagLine);
+    const std::string prefix = std::string(kHeaderLine) + std::string(kOrbiTagLine);
     EXPECT_PRED_FORMAT2(SameBytes, std::string_view(file).substr(0, prefix.size()), prefix);
     return file.substr(prefix.size());
 }
@@ -40,9 +39,9 @@ std::string ExportedDataLine(const CardRecord& card, bool mameJoin)
 TEST(OrbiWrite, EmptyStoreGivesHeaderAndTagLineOnly)
 {
     ASSERT_EQ(kHeaderLine.size(), 21u + 10u + 3u);
-    ASSERT_EQ(kTagLine.size(), 81u + 2u);
+    ASSERT_EQ(kOrbiTagLine.size(), 81u + 2u);
     const std::string file = FormatOrbi(*StoreWith({}), true);
-    EXPECT_PRED_FORMAT2(SameBytes, file, std::string(kHeaderLine) + std::string(kTagLine));
+    EXPECT_PRED_FORMAT2(SameBytes, file, std::string(kHeaderLine) + std::string(kOrbiTagLine));
 }
 
 TEST(OrbiWrite, QuoteValue)
@@ -113,7 +112,7 @@ TEST(OrbiWrite, WritesCardsOneToCountInOrder)
 {
     auto store = StoreWith({{"A"}, {"B"}});
     store->card(3) = MakeCard({"not counted"});
-    const std::string expected = std::string(kHeaderLine) + std::string(kTagLine) +
+    const std::string expected = std::string(kHeaderLine) + std::string(kOrbiTagLine) +
                                  "\"D\",,\"A\",,,,,,,,,\"\x97\x6c\",\r\n"
                                  "\"D\",,\"B\",,,,,,,,,\"\x97\x6c\",\r\n";
     EXPECT_PRED_FORMAT2(SameBytes, FormatOrbi(*store, true), expected);
