@@ -177,10 +177,6 @@ class TForm1 final : public QMainWindow
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
 
-    // Makes `path` the address book's path and runs `step`; when the step fails, the
-    // previous path comes back. Returns what the step returned.
-    bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
-
     // Writes the store to AddressBookPath after committing an edited card; shows the error
     // dialog and returns false when either fails. Both flags are cleared on success.
     bool saveAddressBook();
@@ -247,6 +243,12 @@ class TForm1 final : public QMainWindow
 
     // Whether Name1 as shown holds nothing but bytes of value 0x20 or less.
     bool nameOnScreenIsBlank() const;
+
+    // Private helpers of the file commands (TForm1FileCommands.cpp).
+
+    // Makes `path` the address book's path and runs `step`; when the step fails, the
+    // previous path comes back. Returns what the step returned.
+    bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
 
     // Private helpers of the sheet commands (TForm1Sheets.cpp).
 
