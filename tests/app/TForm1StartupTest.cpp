@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include "app/ShiftJisLineEdit.h"
+#include "app/Texts.h"
 #include "store/CardStore.h"
 #include "support/Bytes.h"
 #include "support/Cards.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +69,30 @@ TEST(FormStartUp, MenusStartAsDesignedAndToolsEnableTheirItems)
     EXPECT_TRUE(tooled.Ptetyo->isEnabled());
     EXPECT_TRUE(tooled.Pitiran->isEnabled());
     EXPECT_TRUE(tooled.Zanter->isEnabled());
+}
+
+// The manual's test checks the manual against these lists, so they must be the menu bar.
+TEST(FormStartUp, TheMenuListsOfTheTextsAreTheMenuBar)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    QStringList menus;
+    QStringList items;
+    for (QAction* menuAction : form.menuBar()->actions()) {
+        menus << menuAction->text();
+        for (QAction* item : menuAction->menu()->actions()) {
+            if (!item->isSeparator())
+                items << item->text();
+        }
+    }
+    QStringList expectedMenus;
+    for (const std::string_view menu : texts::kMenus)
+        expectedMenus << QString::fromUtf8(menu);
+    QStringList expectedItems;
+    for (const std::string_view item : texts::kMenuItems)
+        expectedItems << QString::fromUtf8(item);
+    EXPECT_EQ(menus, expectedMenus);
+    EXPECT_EQ(items, expectedItems);
 }
 
 TEST(FormStartUp, LoadsTheAddressBookBesideTheProgramAndShowsCardOne)
