@@ -30,7 +30,7 @@ std::vector<CardRecord> ReadExport(CsvLayout layout, TextEncoding encoding)
     const ImportResult back = ParseCsv(exported);
     const auto* read = std::get_if<ImportedCards>(&back);
     if (read == nullptr)
-        Fail("an export reads again", "file: " + Hex(exported));
+        Fail("an export reads again", "file: " + HexBytes(exported));
     return read->cards;
 }
 

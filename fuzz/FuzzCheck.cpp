@@ -1,7 +1,6 @@
 #include "FuzzCheck.h"
 
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
 #include "text/ShiftJisCodec.h"
 
 #include <algorithm>
@@ -33,19 +32,6 @@ CardStore& ScratchStore()
 void SetCurrentInputName(std::string name)
 {
     CurrentInputName() = std::move(name);
-}
-
-std::string Hex(std::string_view bytes)
-{
-    return testing::HexBytes(bytes);
-}
-
-std::string DescribeCard(const CardRecord& card)
-{
-    std::string text;
-    for (const ShortString* field : card.fields())
-        text += "  [" + Hex(field->view()) + "]\n";
-    return text;
 }
 
 void Fail(std::string_view invariant, std::string_view detail)

@@ -23,7 +23,7 @@ void CheckExportReadsBack(const std::vector<CardRecord>& cards, VCardVersion ver
     const ImportResult back = ParseVCard(exported);
     const auto* read = std::get_if<ImportedCards>(&back);
     if (read == nullptr)
-        Fail("an export reads again", "file: " + Hex(exported));
+        Fail("an export reads again", "file: " + HexBytes(exported));
     CheckReadBack(cards, read->cards, version == VCardVersion::V30 ? "3.0" : "4.0",
                   &IsWholeShiftJisText);
 }

@@ -1,9 +1,9 @@
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "interchange/OtherFormats.h"
 #include "text/PathParts.h"
 
-#include <QFile>
 #include <QString>
 #include <array>
 #include <utility>
@@ -18,25 +18,11 @@ namespace velm
 namespace
 {
 
-const QString kImportTitle = QStringLiteral("他の形式から読み込み");
-const QString kExportTitle = QStringLiteral("他の形式で書き出し");
-const QString kImportFilter =
-    QStringLiteral("vCard・CSV(*.vcf *.csv *.txt)|*.vcf;*.csv;*.txt|すべてのファイル(*.*)|*.*");
-// The export's filter entries, each writing the format in the same place of kExportFormats.
-const QString kExportFilter = QStringLiteral(
-    "vCard 3.0(*.vcf)|*.vcf|vCard 4.0(*.vcf)|*.vcf|CSV Shift-JIS (Excel)(*.csv)|*.csv|"
-    "CSV UTF-8(*.csv)|*.csv|Web連絡先 CSV(*.csv)|*.csv|すべてのファイル(*.*)|*.*");
+// The format each entry of the export's filter writes, in the order of its entries; the
+// last entry, every file, writes vCard 3.0 unless the name's extension says otherwise.
 constexpr std::array<OtherFormat, 6> kExportFormats{OtherFormat::VCard30,     OtherFormat::VCard40,
                                                     OtherFormat::CsvShiftJis, OtherFormat::CsvUtf8,
                                                     OtherFormat::CsvContacts, OtherFormat::VCard30};
-const QString kOverwriteQuestion = QStringLiteral("同名のファイルがあります。上書きしますか？");
-const QString kOverwriteCaption = QStringLiteral("上書き確認");
-const QString kAddOrReplaceQuestion =
-    QStringLiteral("%1件のカードを読み込みます。\n"
-                   "最後のカードの後に追加しますか、すべてのカードと置き換えますか？");
-const QString kAddOrReplaceCaption = QStringLiteral("読み込み確認");
-// The file proposed first: beside the address book, under its name.
-constexpr std::string_view kFirstExtension = ".vcf";
 
 OtherFormat ChosenFormat(qsizetype filterEntry)
 {
@@ -55,36 +41,41 @@ std::string WithExtension(std::string path, OtherFormat format)
 
 } // namespace
 
-std::optional<std::string>
-TForm1::chooseOtherFormatFile(Platform::Dialog dialog, const QString& title, const QString& filter)
+QString TForm1::refusalNotice(ImportRefusal refusal)
 {
+    return QString::fromStdString(DescribeRefusal(refusal));
+}
+
+std::optional<std::string> TForm1::chooseOtherFormatFile(Platform::Dialog dialog,
+                                                         std::string_view title,
+                                                         const texts::FileKind& kind)
+{
+    // The file proposed first lies beside the address book, under its name.
     if (m_otherFormatPath.empty())
-        m_otherFormatPath = ChangeExtension(m_store.AddressBookPath, kFirstExtension);
+        m_otherFormatPath =
+            ChangeExtension(m_store.AddressBookPath, ExtensionOf(OtherFormat::VCard30));
     // The save dialog proposes the name without its extension, so that the type of file
     // chosen in it decides the format unless the user types an extension.
     const std::string preset = dialog == Platform::Dialog::Save
                                    ? ChangeExtension(m_otherFormatPath, "")
                                    : m_otherFormatPath;
-    const std::optional<QString> chosen = m_platform.runFileDialog(
-        dialog, {title, filter, QString(), QFile::decodeName(preset.c_str())});
-    if (!chosen)
-        return std::nullopt;
-    m_otherFormatPath = QFile::encodeName(*chosen).toStdString();
-    return m_otherFormatPath;
+    std::optional<std::string> chosen = chooseFile(dialog, title, kind, preset);
+    if (chosen)
+        m_otherFormatPath = *chosen;
+    return chosen;
 }
 
 void TForm1::ExportOther1Click()
 {
-    const std::optional<std::string> chosen =
-        chooseOtherFormatFile(Platform::Dialog::Save, kExportTitle, kExportFilter);
+    const std::optional<std::string> chosen = chooseOtherFormatFile(
+        Platform::Dialog::Save, texts::kExportOtherTitle, texts::kOtherFormatFilesToWrite);
     if (!chosen)
         return;
     const OtherFormat format =
         FormatForFile(ChosenFormat(m_platform.chosenFilter(Platform::Dialog::Save)), *chosen);
     m_otherFormatPath = WithExtension(*chosen, format);
-    if (FileExists(m_otherFormatPath) &&
-        m_platform.ask(kOverwriteQuestion, kOverwriteCaption, Platform::Buttons::OkCancel) !=
-            Platform::Answer::Ok)
+    if (!mayOverwrite(m_otherFormatPath, QString::fromUtf8(texts::kOverwriteQuestion),
+                      texts::kOverwriteCaption))
         return;
     const ExportedFile exported = FormatOtherFormat(m_store, format);
     if (!writeFileOrReport(m_otherFormatPath, exported.bytes))
@@ -95,18 +86,16 @@ void TForm1::ExportOther1Click()
 void TForm1::ImportOther1Click()
 {
     settleCardNumber();
-    const std::optional<std::string> path =
-        chooseOtherFormatFile(Platform::Dialog::Open, kImportTitle, kImportFilter);
+    const std::optional<std::string> path = chooseOtherFormatFile(
+        Platform::Dialog::Open, texts::kImportOtherTitle, texts::kOtherFormatFilesToRead);
     if (!path)
         return;
-    auto read = ReadWholeFile(*path);
-    if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+    const std::optional<std::string> bytes = readFileOrReport(*path);
+    if (!bytes)
         return;
-    }
-    ImportResult result = ParseOtherFormat(std::get<std::string>(read), *path);
+    ImportResult result = ParseOtherFormat(*bytes, *path);
     if (const auto* refusal = std::get_if<ImportRefusal>(&result)) {
-        m_platform.notice(QString::fromStdString(DescribeRefusal(*refusal)));
+        m_platform.notice(refusalNotice(*refusal));
         return;
     }
     ImportedCards& imported = std::get<ImportedCards>(result);
@@ -124,7 +113,7 @@ void TForm1::ImportOther1Click()
     const bool adding = answer == Platform::Answer::Add;
     if (adding && static_cast<std::size_t>(m_store.CardCount) + imported.cards.size() >
                       static_cast<std::size_t>(CardStore::kCapacity)) {
-        m_platform.notice(QString::fromStdString(DescribeRefusal(ImportRefusal::TooManyTogether)));
+        m_platform.notice(refusalNotice(ImportRefusal::TooManyTogether));
         return;
     }
     takeImportedCards(std::move(imported.cards), adding);
@@ -135,7 +124,10 @@ Platform::Answer TForm1::askAddOrReplace(std::size_t count)
 {
     if (m_store.CardCount == 0)
         return Platform::Answer::Replace;
-    return m_platform.ask(kAddOrReplaceQuestion.arg(count), kAddOrReplaceCaption,
+    const QString question = QString::number(count) +
+                             QString::fromUtf8(texts::kCardsToImportAfterCount) + '\n' +
+                             QString::fromUtf8(texts::kAddOrReplaceQuestion);
+    return m_platform.ask(question, QString::fromUtf8(texts::kAddOrReplaceCaption),
                           Platform::Buttons::AddReplaceCancel);
 }
 
@@ -151,12 +143,11 @@ void TForm1::takeImportedCards(std::vector<CardRecord> cards, bool adding)
         all.insert(all.end(), cards.begin(), cards.end());
         cards = std::move(all);
     }
-    m_store.replaceCards(std::move(cards));
-    m_store.StoreModified = true;
-    followCardCount();
+    // The first card taken is shown: it is within the cards there are after the load.
     DNo->setText(QString::number(first));
     UpDown1->setPosition(first);
-    ikkenbun();
+    takeLoadedCards(std::move(cards));
+    m_store.StoreModified = true;
     Name1->setFocus();
 }
 

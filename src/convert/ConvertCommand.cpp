@@ -34,10 +34,6 @@ constexpr std::string_view kUsage =
     "  --csv-layout velm|contacts  this program's columns or those of web contacts (velm)\n"
     "  --vcard 3.0|4.0             the vCard version written (3.0)\n";
 
-// Texts that the program shows in its notices, for the same refusals.
-constexpr std::string_view kNoAddressBook = "住所録カードがありません";
-constexpr std::string_view kNotOrbi = "ＯＲＢＩファイルではありません";
-
 // The ＯＲＢＩ file is written as the program writes it by default, with 筆まめ形式にする ticked.
 constexpr bool kMameJoin = true;
 
@@ -155,9 +151,8 @@ ReadResult ReadAddressBook(std::string_view bytes, bool orText)
     if (const auto* refusal = std::get_if<AddressBookRefusal>(&parsed)) {
         if (*refusal == AddressBookRefusal::NoCards && orText)
             return FromImport(ParseCsv(bytes));
-        return std::string(*refusal == AddressBookRefusal::NoCards
-                               ? kNoAddressBook
-                               : DescribeRefusal(ImportRefusal::TooManyCards));
+        return std::string(*refusal == AddressBookRefusal::NoCards ? kNoCardsMessage
+                                                                   : kTooManyCardsMessage);
     }
     return Counted(std::get<std::vector<CardRecord>>(std::move(parsed)));
 }
@@ -166,7 +161,7 @@ ReadResult ReadCards(const std::string& path, FileKind kind, bool textFallback)
 {
     auto read = ReadWholeFile(path);
     if (const auto* failure = std::get_if<FileFailure>(&read))
-        return failure->Message();
+        return failure->message();
     const std::string& bytes = std::get<std::string>(read);
     switch (kind) {
     case FileKind::AddressBook:
@@ -174,9 +169,8 @@ ReadResult ReadCards(const std::string& path, FileKind kind, bool textFallback)
     case FileKind::Orbi: {
         auto parsed = ParseOrbi(bytes);
         if (const auto* refusal = std::get_if<OrbiRefusal>(&parsed))
-            return std::string(*refusal == OrbiRefusal::NotOrbi
-                                   ? kNotOrbi
-                                   : DescribeRefusal(ImportRefusal::TooManyCards));
+            return std::string(*refusal == OrbiRefusal::NotOrbi ? kNotOrbiMessage
+                                                                : kTooManyCardsMessage);
         return Counted(std::get<std::vector<CardRecord>>(std::move(parsed)));
     }
     case FileKind::VCard:
@@ -252,7 +246,7 @@ class Conversion
         const ExportedFile exported = Format(*store, *outputKind, options);
         if (const std::optional<FileFailure> failure =
                 WriteFileAtomically(output, exported.bytes)) {
-            m_err << "velm-convert: " << output << ": " << failure->Message() << "\n";
+            m_err << "velm-convert: " << output << ": " << failure->message() << "\n";
             return kInputRefused;
         }
         m_out << DescribeExport(exported.report) << "\n";

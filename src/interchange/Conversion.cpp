@@ -1,5 +1,7 @@
 #include "interchange/Conversion.h"
 
+#include "store/AddressBookFile.h"
+
 #include <string_view>
 
 namespace velm
@@ -7,16 +9,6 @@ namespace velm
 
 namespace
 {
-
-constexpr std::string_view kImported = "件のカードを読み込みました";
-constexpr std::string_view kExported = "件のカードを書き出しました";
-constexpr std::string_view kReplacedCards = "件のカードで";
-constexpr std::string_view kReplacedCharacters = "文字を「?」にしました";
-constexpr std::string_view kNotFitting = "件のカードで255バイトに入りきらない内容を省きました";
-constexpr std::string_view kNoCards = "vCardのカードがありません";
-constexpr std::string_view kNoKnownColumn = "見出しに読み込める列がありません";
-constexpr std::string_view kTooManyCards = "カードが999件を超えているため読み込めません";
-constexpr std::string_view kTooManyTogether = "合わせると999件を超えるため追加できません";
 
 // The count line, then a line for each kind of change that happened.
 std::string Describe(const ConversionReport& report, std::string_view done)
@@ -26,14 +18,14 @@ std::string Describe(const ConversionReport& report, std::string_view done)
     if (report.replacedCharacters != 0) {
         text += '\n';
         text += std::to_string(report.cardsWithReplacements);
-        text += kReplacedCards;
+        text += kReplacedCardsAfterCount;
         text += std::to_string(report.replacedCharacters);
-        text += kReplacedCharacters;
+        text += kReplacedCharactersAfterCount;
     }
     if (report.cardsNotFitting != 0) {
         text += '\n';
         text += std::to_string(report.cardsNotFitting);
-        text += kNotFitting;
+        text += kNotFittingCardsAfterCount;
     }
     return text;
 }
@@ -52,27 +44,27 @@ void ConversionReport::countCard(std::size_t replaced, bool notFitting)
 
 std::string DescribeImport(const ConversionReport& report)
 {
-    return Describe(report, kImported);
+    return Describe(report, kCardsImportedAfterCount);
 }
 
 std::string DescribeExport(const ConversionReport& report)
 {
-    return Describe(report, kExported);
+    return Describe(report, kCardsExportedAfterCount);
 }
 
 std::string DescribeRefusal(ImportRefusal refusal)
 {
     switch (refusal) {
     case ImportRefusal::NoCards:
-        return std::string(kNoCards);
+        return std::string(kNoVCardsMessage);
     case ImportRefusal::NoKnownColumn:
-        return std::string(kNoKnownColumn);
+        return std::string(kNoKnownColumnMessage);
     case ImportRefusal::TooManyCards:
-        return std::string(kTooManyCards);
+        return std::string(kTooManyCardsMessage);
     case ImportRefusal::TooManyTogether:
         break;
     }
-    return std::string(kTooManyTogether);
+    return std::string(kTooManyTogetherMessage);
 }
 
 } // namespace velm

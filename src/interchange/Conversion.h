@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -43,6 +44,22 @@ struct ExportedFile {
     std::string bytes;
     ConversionReport report;
 };
+
+// The texts of the summaries, in UTF-8. Each count comes before its text; the replaced
+// characters follow the cards they were in.
+inline constexpr std::string_view kCardsImportedAfterCount = "件のカードを読み込みました";
+inline constexpr std::string_view kCardsExportedAfterCount = "件のカードを書き出しました";
+inline constexpr std::string_view kReplacedCardsAfterCount = "件のカードで";
+inline constexpr std::string_view kReplacedCharactersAfterCount = "文字を「?」にしました";
+inline constexpr std::string_view kNotFittingCardsAfterCount =
+    "件のカードで255バイトに入りきらない内容を省きました";
+
+// The texts of the refusals NoCards, NoKnownColumn and TooManyTogether; TooManyCards is
+// told with kTooManyCardsMessage, as for the address book.
+inline constexpr std::string_view kNoVCardsMessage = "vCardのカードがありません";
+inline constexpr std::string_view kNoKnownColumnMessage = "見出しに読み込める列がありません";
+inline constexpr std::string_view kTooManyTogetherMessage =
+    "合わせると999件を超えるため追加できません";
 
 // The summaries and the refusal as UTF-8 text, one line each, for the notice of the window
 // and the output of the command-line converter alike.

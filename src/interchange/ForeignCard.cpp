@@ -1,6 +1,6 @@
 #include "interchange/ForeignCard.h"
 
-#include "store/AddressBookFile.h"
+#include "store/FileSafeValue.h"
 #include "text/AsciiCase.h"
 #include "text/ByteSearch.h"
 #include "text/ShiftJisText.h"
@@ -17,9 +17,7 @@ namespace
 constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
 constexpr std::string_view kItemSeparator = " / ";
 constexpr std::string_view kKindSeparator = ": ";
-// The bytes that FitToField may change: line breaks, and the "z" that making a value safe
-// for the address-book file may replace.
-constexpr std::string_view kBytesToFit = "\r\nz";
+constexpr std::string_view kLineBreakBytes = "\r\n";
 
 // The value as a field keeps it, and whether something had to be left out.
 struct FittedValue {
@@ -39,7 +37,8 @@ FittedValue FitToField(std::string_view value)
 // something had to be left out.
 bool StoreFitted(ShortString& field, std::string_view value)
 {
-    if (value.size() <= ShortString::kCapacity && !ContainsAnyByte(value, kBytesToFit)) {
+    if (value.size() <= ShortString::kCapacity && !ContainsAnyByte(value, kLineBreakBytes) &&
+        !ContainsAnyByte(value, kBytesOfUnsafeCharacters)) {
         field.assign(value);
         return false;
     }

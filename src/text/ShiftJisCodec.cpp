@@ -89,8 +89,8 @@ std::vector<Code> BuildReverseMap()
 
 const std::vector<Code>& ReverseMap()
 {
-    static const std::vector<Code> map = BuildReverseMap();
-    return map;
+    static const std::vector<Code> kMap = BuildReverseMap();
+    return kMap;
 }
 
 // The UTF-8 of a character of the code page: up to three bytes and how many there are;

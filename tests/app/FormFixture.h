@@ -17,10 +17,6 @@ namespace velm
 inline const std::string kName = "\x8e\x52\x93\x63";      // 山田
 inline const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 
-// A card with the given Name1, Tel and Jusyo1, other fields empty.
-CardRecord MakeCard(std::string_view name1, std::string_view tel = {},
-                    std::string_view jusyo1 = {});
-
 // The bytes of an address-book file holding `cards`.
 std::string AddressBookBytes(const std::vector<CardRecord>& cards);
 
@@ -33,6 +29,8 @@ class FormFixture
     // The program folder, ending with "/".
     std::string exeDir() const;
     std::string pathInExeDir(std::string_view name) const;
+    // The path of the file `name` in the program folder as a file dialog gives it back.
+    QString chosen(std::string_view name) const;
 
     void writeFile(std::string_view name, std::string_view bytes) const;
     std::string readFile(std::string_view name) const;

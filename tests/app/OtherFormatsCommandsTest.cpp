@@ -2,7 +2,8 @@
 #include "app/ShiftJisLineEdit.h"
 #include "interchange/OtherFormats.h"
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +17,8 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
+using test::MakeCard;
 
 const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 const QString kImportTitle = QStringLiteral("他の形式から読み込み");
@@ -37,13 +39,9 @@ struct OtherFormatsFixture : FormFixture {
     OtherFormatsFixture()
     {
         writeFile("addr.txt",
-                  AddressBookBytes({MakeCard(kName), MakeCard(kOtherName), MakeCard(kThirdName)}));
+                  AddressBookBytes({MakeCard({.Name1 = kName}), MakeCard({.Name1 = kOtherName}),
+                                    MakeCard({.Name1 = kThirdName})}));
         start();
-    }
-
-    QString chosen(std::string_view name) const
-    {
-        return QString::fromStdString(pathInExeDir(name));
     }
 
     // Imports `bytes` from a file of that name, answering the question with `answer`.
@@ -224,7 +222,8 @@ TEST(OtherFormatsImport, RefusesWholeWhatItCannotTakeAndChangesNothing)
         SCOPED_TRACE(c.what);
         OtherFormatsFixture fixture;
         TForm1& form = *fixture.form;
-        form.store().replaceCards(std::vector<CardRecord>(c.cardsBefore, MakeCard(kName)));
+        form.store().replaceCards(
+            std::vector<CardRecord>(c.cardsBefore, MakeCard({.Name1 = kName})));
         fixture.import("cards.csv", c.file, Platform::Answer::Add);
         EXPECT_EQ(fixture.platform.notices, std::vector<QString>{c.notice});
         EXPECT_EQ(fixture.platform.questions.size(), c.asks ? 1u : 0u);

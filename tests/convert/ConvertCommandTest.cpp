@@ -1,8 +1,9 @@
 #include "convert/ConvertCommand.h"
 
-#include "interchange/ForeignTestSupport.h"
 #include "store/AddressBookFile.h"
 #include "store/FileIo.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -19,6 +20,12 @@ namespace
 {
 
 namespace fs = std::filesystem;
+
+using test::FullStoreCards;
+using test::MakeCard;
+using test::Sjis;
+using test::StoreHolding;
+using test::StoreWith;
 
 class ConvertCommand : public ::testing::Test
 {
@@ -46,7 +53,7 @@ class ConvertCommand : public ::testing::Test
     {
         const auto read = ReadWholeFile(path(name));
         if (const auto* failure = std::get_if<FileFailure>(&read))
-            return "<" + failure->Message() + ">";
+            return "<" + failure->message() + ">";
         return std::get<std::string>(read);
     }
 
@@ -75,7 +82,7 @@ class ConvertCommand : public ::testing::Test
 
 TEST_F(ConvertCommand, RoundTripsAFullStoreThroughEachFormatToTheSameAddressBook)
 {
-    const std::string book = FormatAddressBook(*StoreWith(FullStoreCards()));
+    const std::string book = FormatAddressBook(*StoreHolding(FullStoreCards()));
     put("addr.txt", book);
     const std::vector<std::vector<std::string>> ways{
         {"cards.vcf"},
@@ -97,14 +104,14 @@ TEST_F(ConvertCommand, RoundTripsAFullStoreThroughEachFormatToTheSameAddressBook
 
 TEST_F(ConvertCommand, AppendsCardsAfterTheBooksOwn)
 {
-    put("book.txt", FormatAddressBook(*StoreWith({MakeCard({"A"}), MakeCard({"B"})})));
+    put("book.txt", FormatAddressBook(*StoreWith({{.Name1 = "A"}, {.Name1 = "B"}})));
     put("more.vcf", "BEGIN:VCARD\r\nFN:C\r\nEMAIL:c@example.jp\r\nEND:VCARD\r\n");
     ASSERT_EQ(run({"--append-to", "book.txt", "more.vcf"}), kConverted) << err.str();
     EXPECT_EQ(out.str(), "1件のカードを読み込みました\n3件のカードを書き出しました\n");
-    CardRecord added = MakeCard({"C"});
+    CardRecord added = MakeCard({.Name1 = "C"});
     added.biko3.assign(Sjis("メール: c@example.jp"));
-    EXPECT_EQ(get("book.txt"),
-              FormatAddressBook(*StoreWith({MakeCard({"A"}), MakeCard({"B"}), added})));
+    EXPECT_EQ(get("book.txt"), FormatAddressBook(*StoreHolding(
+                                   {MakeCard({.Name1 = "A"}), MakeCard({.Name1 = "B"}), added})));
 }
 
 TEST_F(ConvertCommand, ReadsTabSeparatedTextAndTheInterchangeFile)
@@ -115,19 +122,21 @@ TEST_F(ConvertCommand, ReadsTabSeparatedTextAndTheInterchangeFile)
         const char* input;
         CardRecord card;
     } cases[] = {
-        {"sheet.txt", MakeCard({Sjis("田中"), "", "", "", "", "", "", "03-1"})},
-        {"cards.orb", MakeCard({"Tanaka", "", "", "", "", "", "", "03-2"})},
+        {"sheet.txt", MakeCard({.Name1 = Sjis("田中"), .Tel = "03-1"})},
+        {"cards.orb", MakeCard({.Name1 = "Tanaka", .Tel = "03-2"})},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(run({c.input, "out.txt"}), kConverted) << err.str();
-        EXPECT_EQ(get("out.txt"), FormatAddressBook(*StoreWith({c.card}))) << c.input;
+        EXPECT_EQ(get("out.txt"), FormatAddressBook(*StoreHolding({c.card}))) << c.input;
     }
 }
 
 TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
 {
-    put("book.txt", FormatAddressBook(*StoreWith({MakeCard({"A"})})));
+    put("book.txt", FormatAddressBook(*StoreWith({{.Name1 = "A"}})));
     put("unknown.csv", "a,b\r\n1,2\r\n");
+    put("no-book.txt", "x\r\n");
+    put("no-orbi.orb", "\"VELM\"\r\n");
     std::string rows = "Name\r\n";
     for (int i = 0; i < 999; ++i)
         rows += "x\r\n";
@@ -148,6 +157,8 @@ TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
         {{"--append-to", "out.vcf", "book.txt"}, kUsageError, "address book"},
         {{"missing.vcf", "out.txt"}, kInputRefused, "File not found"},
         {{"unknown.csv", "out.txt"}, kInputRefused, "見出しに読み込める列がありません"},
+        {{"no-orbi.orb", "out.txt"}, kInputRefused, "ＯＲＢＩファイルではありません"},
+        {{"--append-to", "no-book.txt", "book.txt"}, kInputRefused, "住所録カードがありません"},
         {{"book.txt", "no-such-folder/out.vcf"}, kInputRefused, "File not found"},
         {{"--append-to", "book.txt", "999.csv"}, kInputRefused, "合わせると999件を超える"},
     };
@@ -158,7 +169,7 @@ TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
         EXPECT_FALSE(fs::exists(path("out.txt")));
         EXPECT_FALSE(fs::exists(path("out.vcf")));
     }
-    EXPECT_EQ(get("book.txt"), FormatAddressBook(*StoreWith({MakeCard({"A"})})));
+    EXPECT_EQ(get("book.txt"), FormatAddressBook(*StoreWith({{.Name1 = "A"}})));
     EXPECT_EQ(run({"--help"}), kConverted);
     EXPECT_NE(out.str().find("usage: velm-convert"), std::string::npos);
 }

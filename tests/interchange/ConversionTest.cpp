@@ -1,7 +1,7 @@
 #include "interchange/FileText.h"
 #include "interchange/ForeignCard.h"
-#include "interchange/ForeignTestSupport.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -15,7 +15,9 @@ namespace
 {
 
 using namespace std::string_view_literals;
-using testing::Repeated;
+using test::HexBytes;
+using test::SameBytes;
+using test::Sjis;
 
 TEST(FileText, TakesOffTheMarkAndTurnsUtf16IntoUtf8)
 {
@@ -33,7 +35,7 @@ TEST(FileText, TakesOffTheMarkAndTurnsUtf16IntoUtf8)
         {"a\x82\xa0", "a\x82\xa0"},
     };
     for (const auto& c : cases)
-        EXPECT_TRUE(SameBytes(FileText(c.bytes).text(), c.text));
+        EXPECT_PRED_FORMAT2(SameBytes, FileText(c.bytes).text(), c.text);
 }
 
 TEST(FileText, ReadsValuesAsUtf8UntilOneIsNot)
@@ -78,8 +80,8 @@ TEST(FileText, ReadsValuesAsUtf8UntilOneIsNot)
             const std::string shiftJis = value.named
                                              ? file.shiftJis(value.bytes, *value.named, replaced)
                                              : file.shiftJis(value.bytes, replaced);
-            EXPECT_TRUE(SameBytes(shiftJis, value.shiftJis)) << HexDump(value.bytes);
-            EXPECT_EQ(replaced, value.replaced) << HexDump(value.bytes);
+            EXPECT_PRED_FORMAT2(SameBytes, shiftJis, value.shiftJis) << HexBytes(value.bytes);
+            EXPECT_EQ(replaced, value.replaced) << HexBytes(value.bytes);
         }
     }
 }
@@ -95,14 +97,14 @@ TEST(ForeignCard, MemoItemsFollowTheMemoWholeAsFarAsTheyFit)
     foreign.addMemoItem("", "u");
     ConversionReport report;
     const CardRecord card = TakeForeignCard(foreign, report);
-    EXPECT_TRUE(SameBytes(card.Name1.view(), "x y"));
-    EXPECT_TRUE(SameBytes(card.biko3.view(), std::string(230, 'm') + " / TEL: 03 / u"));
+    EXPECT_PRED_FORMAT2(SameBytes, card.Name1.view(), "x y");
+    EXPECT_PRED_FORMAT2(SameBytes, card.biko3.view(), std::string(230, 'm') + " / TEL: 03 / u");
     EXPECT_EQ(report.cardsNotFitting, 1u);
 
     ForeignCard overlong;
     overlong.addMemoItem("Notes", std::string(300, 'n'));
     const CardRecord cut = TakeForeignCard(overlong, report);
-    EXPECT_TRUE(SameBytes(cut.biko3.view(), "Notes: " + std::string(248, 'n')));
+    EXPECT_PRED_FORMAT2(SameBytes, cut.biko3.view(), "Notes: " + std::string(248, 'n'));
     EXPECT_EQ(report.cardsNotFitting, 2u);
 }
 

@@ -1,18 +1,18 @@
+#include "ForeignReads.h"
 #include "interchange/Csv.h"
-#include "interchange/ForeignTestSupport.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/SameBytes.h"
+#include "text/Utf.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace velm
+namespace velm::test
 {
 namespace
 {
-
-using testing::Repeated;
 
 // UTF-16 little endian with its byte-order mark, as spreadsheets save "Unicode text".
 std::string Utf16LittleEndian(std::string_view utf8)
@@ -125,11 +125,11 @@ TEST(CsvRead, CountsCharactersThatBecameQuestionMarks)
     const std::string file = "名前,メモ\n😀,Ω\n🍣🍺,x\n";
     const ImportedCards imported = Imported(ParseCsv(file), file);
     ASSERT_EQ(imported.cards.size(), 2u);
-    EXPECT_TRUE(SameBytes(imported.cards[1].Name1.view(), "??"));
+    EXPECT_PRED_FORMAT2(SameBytes, imported.cards[1].Name1.view(), "??");
     EXPECT_EQ(imported.report.cardsWithReplacements, 2u);
     EXPECT_EQ(imported.report.replacedCharacters, 3u);
     EXPECT_EQ(imported.report.cardsNotFitting, 0u);
 }
 
 } // namespace
-} // namespace velm
+} // namespace velm::test

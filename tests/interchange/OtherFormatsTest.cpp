@@ -1,9 +1,11 @@
 #include "interchange/OtherFormats.h"
 
-#include "interchange/ForeignTestSupport.h"
-#include "store/AddressBookFile.h"
+#include "ForeignReads.h"
 #include "store/CardStore.h"
-#include "text/RepeatedBytes.h"
+#include "store/FileSafeValue.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 #include "text/ShiftJisCodec.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +18,14 @@ namespace velm
 namespace
 {
 
-using testing::Repeated;
+using test::FullStoreCards;
+using test::Imported;
+using test::MakeCard;
+using test::Repeated;
+using test::SameBytes;
+using test::Sjis;
+using test::SjisCard;
+using test::StoreHolding;
 
 const CardRecord kSample =
     SjisCard({"山田 太郎", "花子", "やまだ　たろう", "◎", "東京都千代田区丸の内1-1", "丸の内ビル5F",
@@ -24,7 +33,7 @@ const CardRecord kSample =
 
 std::string Exported(const std::vector<CardRecord>& cards, OtherFormat format)
 {
-    return FormatOtherFormat(*StoreWith(cards), format).bytes;
+    return FormatOtherFormat(*StoreHolding(cards), format).bytes;
 }
 
 TEST(OtherFormatsWrite, WritesEachFormatAsOtherProgramsReadIt)
@@ -68,7 +77,7 @@ TEST(OtherFormatsWrite, WritesEachFormatAsOtherProgramsReadIt)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.format));
-        EXPECT_TRUE(SameBytes(Exported({kSample}, c.format), c.bytes));
+        EXPECT_PRED_FORMAT2(SameBytes, Exported({kSample}, c.format), c.bytes);
     }
 }
 
@@ -91,13 +100,14 @@ TEST(OtherFormatsWrite, FoldsLongLinesBetweenCharacters)
     const std::string expected = "FN:a" + Repeated("漢", 23) + "\r\n " + Repeated("漢", 24) +
                                  "\r\n " + Repeated("漢", 24) + "\r\n " + Repeated("漢", 24) +
                                  "\r\n " + Repeated("漢", 5) + "\r\n";
-    EXPECT_TRUE(SameBytes(file.substr(fn, expected.size()), expected));
+    EXPECT_PRED_FORMAT2(SameBytes, file.substr(fn, expected.size()), expected);
 }
 
 TEST(OtherFormatsWrite, CountsBytesThatFormNoCharacter)
 {
-    const std::vector<CardRecord> cards{MakeCard({"ab\x82"}), MakeCard({"\x82\x41x", "\xFD"}),
-                                        MakeCard({"ok"})};
+    const std::vector<CardRecord> cards{MakeCard({.Name1 = "ab\x82"}),
+                                        MakeCard({.Name1 = "\x82\x41x", .Name2 = "\xFD"}),
+                                        MakeCard({.Name1 = "ok"})};
     const struct {
         OtherFormat format;
         std::size_t cards;
@@ -109,7 +119,7 @@ TEST(OtherFormatsWrite, CountsBytesThatFormNoCharacter)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.format));
-        const ExportedFile file = FormatOtherFormat(*StoreWith(cards), c.format);
+        const ExportedFile file = FormatOtherFormat(*StoreHolding(cards), c.format);
         EXPECT_EQ(file.report.cards, 3u);
         EXPECT_EQ(file.report.cardsWithReplacements, c.cards);
         EXPECT_EQ(file.report.replacedCharacters, c.characters);
@@ -125,10 +135,10 @@ std::vector<CardRecord> AwkwardCards()
     return {
         SjisCard({"a,b", "c;d", "e\\f", "\"", "g\"h", " lead", "ソ表\\", "ﾔﾏﾀﾞ ﾀﾛｳ", "x:y", "=1+2",
                   "\t"}),
-        SjisCard({"", "", "", "", "", "", "", "", "", "", "memo only"}),
-        SjisCard({"山田　太郎", "", "やまだ たろう", "", "", "", "", "", "", "", ""}),
-        SjisCard({"BEGIN:VCARD", "END:VCARD", "", "", "", "", "", "", "", "", ""}),
-        MakeCard({"\x82\x81z\x81\x7a"}), // ａz】, made safe on import as on entry
+        SjisCard({.biko3 = "memo only"}),
+        SjisCard({.Name1 = "山田　太郎", .Yomi = "やまだ たろう"}),
+        SjisCard({.Name1 = "BEGIN:VCARD", .Name2 = "END:VCARD"}),
+        MakeCard({.Name1 = "\x82\x81z\x81\x7a"}), // ａz】, made safe on import as on entry
     };
 }
 

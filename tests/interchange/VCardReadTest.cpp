@@ -1,18 +1,17 @@
-#include "interchange/ForeignTestSupport.h"
+#include "ForeignReads.h"
 #include "interchange/VCard.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace velm
+namespace velm::test
 {
 namespace
 {
-
-using testing::Repeated;
 
 // Quoted-printable as feature phones write it: control bytes, bytes above 0x7F and "=" as
 // =XX.
@@ -173,11 +172,11 @@ TEST(VCardRead, CountsWhatDidNotFitOrBecameQuestionMarks)
                              Repeated("漢", 200) + "\nEND:VCARD\n";
     const ImportedCards imported = Imported(ParseVCard(file), file);
     ASSERT_EQ(imported.cards.size(), 4u);
-    EXPECT_TRUE(SameBytes(imported.cards[0].Name1.view(), "? and ?"));
+    EXPECT_PRED_FORMAT2(SameBytes, imported.cards[0].Name1.view(), "? and ?");
     EXPECT_EQ(imported.cards[1].Name1.size(), 255u);
-    EXPECT_TRUE(SameBytes(imported.cards[2].biko3.view(), longNote));
+    EXPECT_PRED_FORMAT2(SameBytes, imported.cards[2].biko3.view(), longNote);
     // Cut at a character boundary: 127 kanji, not 127 and a half.
-    EXPECT_TRUE(SameBytes(imported.cards[3].Name1.view(), Repeated(Sjis("漢"), 127)));
+    EXPECT_PRED_FORMAT2(SameBytes, imported.cards[3].Name1.view(), Repeated(Sjis("漢"), 127));
     EXPECT_EQ(imported.report.cards, 4u);
     EXPECT_EQ(imported.report.cardsWithReplacements, 1u);
     EXPECT_EQ(imported.report.replacedCharacters, 2u);
@@ -197,4 +196,4 @@ TEST(VCardRead, LooksLikeVCard)
 }
 
 } // namespace
-} // namespace velm
+} // namespace velm::test
