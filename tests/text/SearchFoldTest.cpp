@@ -1,0 +1,88 @@
+#include "text/SearchFold.h"
+
+#include "text/HexBytes.h"
+#include "text/ShiftJisCodec.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+
+namespace velm
+{
+namespace
+{
+
+using testing::HexBytes;
+
+std::string Sjis(std::u32string_view text)
+{
+    return EncodeShiftJis(text);
+}
+
+struct FoldPair {
+    std::u32string_view left;
+    std::u32string_view right;
+};
+
+TEST(FoldForSearch, FoldsWhatAReaderSeesAsTheSame)
+{
+    const FoldPair alike[] = {
+        {U"ＡＢＣ", U"abc"},    {U"ABC", U"abc"},   {U"１２３", U"123"}, {U"ｶﾀｶﾅ", U"カタカナ"},
+        {U"ﾀﾞ", U"ダ"},         {U"ﾊﾟﾋﾟ", U"パピ"}, {U"ｳﾞ", U"ヴ"},      {U"やまだ", U"ヤマダ"},
+        {U"ｷｬｯﾄ", U"きゃっと"}, {U"ｰ", U"ー"},      {U"ヽヾ", U"ゝゞ"},  {U"a\u3000b", U"a b"},
+        {U"a\tb\x01", U"a b "}, {U"－", U"-"},      {U"ｱﾞ", U"ア゛"},    {U"ﾞﾟ", U"゛゜"},
+    };
+    for (const FoldPair& pair : alike) {
+        const std::string left = Sjis(pair.left);
+        const std::string right = Sjis(pair.right);
+        EXPECT_EQ(FoldForSearch(left), FoldForSearch(right))
+            << HexBytes(left) << " and " << HexBytes(right);
+    }
+}
+
+TEST(FoldForSearch, KeepsLookAlikesThatDifferApart)
+{
+    const FoldPair apart[] = {
+        {U"ハ", U"バ"}, {U"ハ", U"パ"}, {U"バ", U"パ"}, {U"ﾊ", U"バ"}, {U"ﾊﾞ", U"ハ"},
+        {U"ﾊﾞ", U"ﾊﾟ"}, {U"か", U"が"}, {U"つ", U"っ"}, {U"ー", U"-"}, {U"ー", U"一"},
+        {U"ｰ", U"-"},   {U"ﾜﾞ", U"ワ"}, {U"―", U"ー"},
+    };
+    for (const FoldPair& pair : apart) {
+        const std::string left = Sjis(pair.left);
+        const std::string right = Sjis(pair.right);
+        EXPECT_NE(FoldForSearch(left), FoldForSearch(right))
+            << HexBytes(left) << " and " << HexBytes(right);
+    }
+}
+
+TEST(FoldForSearch, GivesOneUnitPerCharacterAndMarksBrokenBytes)
+{
+    EXPECT_EQ(FoldForSearch("\x82\xa0z\x81"), u"あz\uFFFD");
+}
+
+TEST(IsNumberWord, TakesDigitsWithHyphensAndNothingElse)
+{
+    struct Case {
+        std::u32string_view word;
+        bool number;
+    };
+    const Case cases[] = {
+        {U"031234", true},  {U"03-1234", true},   {U"０３－１２３４", true},
+        {U"03‐1234", true}, {U"03―1234", true},   {U"-1", true},
+        {U"-", false},      {U"03ー1234", false}, {U"03 1234", false},
+        {U"a1", false},     {U"", false},         {U"〒1", false},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = Sjis(c.word);
+        EXPECT_EQ(IsNumberWord(FoldForSearch(bytes)), c.number) << HexBytes(bytes);
+    }
+}
+
+TEST(WithoutHyphens, DropsHyphenLikeMarksOnly)
+{
+    EXPECT_EQ(WithoutHyphens(FoldForSearch(Sjis(U"〒163-8001 ０３－５３２１‐1―1 スーパー"))),
+              u"〒1638001 03532111 すーぱー");
+}
+
+} // namespace
+} // namespace velm
