@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/AppFonts.h"
+#include "app/CardListTexts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "sheets/PrintTool.h"
@@ -194,6 +195,9 @@ void TForm1::createMenus()
     SaveAs1 = addItem(File1, QStringLiteral("名前をつけて保存(&A)"), &TForm1::SaveAs1Click);
     File1->addSeparator();
     PrintAddr = addItem(File1, QStringLiteral("編集・印刷(&P)"), &TForm1::PrintAddrClick);
+    File1->addSeparator();
+    CardList1 = addItem(File1, CardListTexts::kMenuItem, &TForm1::CardList1Click);
+    CardList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     MP1 = menuBar()->addMenu(QStringLiteral("作成(&M)"));
     Mtetyo = addItem(MP1, QStringLiteral("手帳作成(&T)"), &TForm1::MtetyoClick);
@@ -364,6 +368,7 @@ bool TForm1::ikkentoroku()
     m_store.commit(*k, texts);
     if (m_store.CardCount != countBefore)
         followCardCount();
+    cardsChanged();
     return true;
 }
 
@@ -395,6 +400,7 @@ bool TForm1::Loaddatafile()
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 {
     m_store.replaceCards(std::move(cards));
+    cardsChanged();
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
     const std::optional<std::int32_t> shown = StrictToInt(DNo->text().toStdString());

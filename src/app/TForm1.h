@@ -25,6 +25,7 @@ class QPushButton;
 namespace velm
 {
 
+class CardListWindow;
 class ShiftJisLineEdit;
 class TForm2;
 
@@ -87,6 +88,12 @@ class TForm1 final : public QMainWindow
     bool ORBIread();
     bool ORBIwrite();
 
+    // The card list window.
+    void CardList1Click();
+    // Leaves the card on screen as an arrow move does, committing an edited card, and shows
+    // card `card` with the focus in Name1.
+    void showCardFromList(int card);
+
     // Help.
     void About1Click();
     void M1Click();
@@ -121,6 +128,7 @@ class TForm1 final : public QMainWindow
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* PrintAddr = nullptr;
+    QAction* CardList1 = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
     QAction* Mitiran = nullptr;
@@ -232,10 +240,17 @@ class TForm1 final : public QMainWindow
     // is returned and nothing changes when the user cancels.
     std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog, const QString& title);
 
+    // Private helpers of the card list (TForm1CardList.cpp).
+
+    // Tells the card list, when there is one, that the cards in the store have changed.
+    void cardsChanged();
+
     // Private helpers of the help commands (TForm1Help.cpp).
 
     Platform& m_platform;
     CardStore m_store;
+    // Made when first opened; a child window, deleted with this one.
+    CardListWindow* m_cardList = nullptr;
 };
 
 } // namespace velm
