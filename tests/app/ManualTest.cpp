@@ -295,6 +295,7 @@ TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
         "一覧表作成",       "手帳印刷",     "一覧表印刷",
         "読み込み",         "書き出し",     "筆まめ形式にする",
         "バージョン情報",   "解説",         "タイマーを表示",
+        "カード一覧",
     };
     for (const std::string& title : titles)
         EXPECT_TRUE(hasHeadingContaining(title)) << "no heading for " << title;
