@@ -13,7 +13,7 @@ namespace velm
 void SortByGojuon(std::vector<int>& cards, const CardStore& store, std::size_t field)
 {
     // Each key is made once, not at every comparison.
-    std::vector<std::pair<std::u16string, int>> keyed;
+    std::vector<std::pair<std::string, int>> keyed;
     keyed.reserve(cards.size());
     for (const int card : cards)
         keyed.emplace_back(GojuonKey(store.card(card).fields()[field]->view()), card);

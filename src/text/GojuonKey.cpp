@@ -69,12 +69,13 @@ char16_t VowelOf(char16_t letter)
 
 } // namespace
 
-std::u16string GojuonKey(std::string_view bytes)
+std::string GojuonKey(std::string_view bytes)
 {
     const std::u16string folded = FoldForSearch(Trim(bytes));
-    // The letters first, then the marks after a 0 that ends the letters, so that a text
-    // sorts before every longer text it begins and marks count only between equal letters.
-    std::u16string key(folded.size() * 2 + 1, u'\0');
+    // The letters first, two bytes each with the high byte first, then a 0 that ends them,
+    // then one byte of mark per letter: a text sorts before every longer text it begins,
+    // and marks count only between equal letters.
+    std::string key(folded.size() * 3 + 1, '\0');
     char16_t previous = 0;
     for (std::size_t i = 0; i < folded.size(); ++i) {
         KanaParts parts{folded[i], kPlain};
@@ -82,8 +83,9 @@ std::u16string GojuonKey(std::string_view bytes)
             parts = TakeApart(folded[i]);
         else if (folded[i] == kLongSoundMark && VowelOf(previous) != 0)
             parts.letter = VowelOf(previous);
-        key[i] = parts.letter;
-        key[folded.size() + 1 + i] = parts.voicing;
+        key[2 * i] = static_cast<char>(parts.letter >> 8);
+        key[2 * i + 1] = static_cast<char>(parts.letter & 0xFF);
+        key[2 * folded.size() + 1 + i] = static_cast<char>(parts.voicing);
         previous = parts.letter;
     }
     return key;

@@ -12,7 +12,8 @@ namespace velm
 // kana count as their large form and the long sound mark as the vowel it lengthens
 // (らーめん as らあめん). Voicing only breaks ties between texts that are otherwise equal:
 // はか < ばか < ぱか, and ばか < はる. Letters, digits and signs sort before kana, kanji after
-// them, each by its code. Blanks at either end do not count.
-std::u16string GojuonKey(std::string_view bytes);
+// them, each by its code. Blanks at either end do not count. The key is a string of bytes,
+// so that comparing two keys is one memcmp.
+std::string GojuonKey(std::string_view bytes);
 
 } // namespace velm

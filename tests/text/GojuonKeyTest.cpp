@@ -15,7 +15,7 @@ namespace
 
 using testing::HexBytes;
 
-std::u16string KeyOf(std::u32string_view text)
+std::string KeyOf(std::u32string_view text)
 {
     return GojuonKey(EncodeShiftJis(text));
 }
