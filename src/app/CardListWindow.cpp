@@ -1,6 +1,7 @@
 #include "app/CardListWindow.h"
 
 #include "app/AppFonts.h"
+#include "app/CardCellDelegate.h"
 #include "app/CardListModel.h"
 #include "app/CardListTexts.h"
 #include "app/ShiftJisLineEdit.h"
@@ -23,8 +24,9 @@ namespace
 constexpr int kWindowWidth = 900;
 constexpr int kWindowHeight = 480;
 
-// The first width of each column, in pixels, left to right.
-constexpr std::array<int, 9> kColumnWidths{48, 120, 100, 120, 32, 72, 220, 110, 140};
+// The first width of each column, in pixels, left to right; together they fit the window's
+// first width, so that no horizontal scroll bar is needed at first.
+constexpr std::array<int, 9> kColumnWidths{44, 110, 90, 110, 28, 70, 200, 100, 80};
 static_assert(kColumnWidths.size() == CardListTexts::kColumnHeaders.size());
 
 bool IsEnter(const QKeyEvent* event)
@@ -72,6 +74,7 @@ void CardListWindow::createComponents()
 
     m_table = new QTableView(this);
     m_table->setModel(m_model);
+    m_table->setItemDelegate(new CardCellDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
