@@ -10,9 +10,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace velm
@@ -23,10 +25,12 @@ namespace
 
 constexpr int kWindowWidth = 900;
 constexpr int kWindowHeight = 480;
+// The window grows no shorter than this to keep clear of the main window.
+constexpr int kLeastHeight = 200;
 
 // The first width of each column, in pixels, left to right; together they fit the window's
 // first width, so that no horizontal scroll bar is needed at first.
-constexpr std::array<int, 9> kColumnWidths{44, 110, 90, 110, 28, 70, 200, 100, 80};
+constexpr std::array<int, 9> kColumnWidths{44, 110, 90, 110, 28, 70, 190, 110, 80};
 static_assert(kColumnWidths.size() == CardListTexts::kColumnHeaders.size());
 
 bool IsEnter(const QKeyEvent* event)
@@ -101,11 +105,35 @@ void CardListWindow::createComponents()
 
 void CardListWindow::bringUp()
 {
+    if (!m_placed) {
+        placeBesideMainWindow();
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
     m_searchBox->setFocus();
     m_searchBox->selectAll();
+}
+
+void CardListWindow::placeBesideMainWindow()
+{
+    const QWidget* main = parentWidget();
+    if (!main || !main->screen())
+        return;
+    const QRect screen = main->screen()->availableGeometry();
+    const QRect mainFrame = main->frameGeometry();
+    // This window is not framed yet; its frame will be as tall as the main window's.
+    const int frame = mainFrame.height() - main->height();
+    const int roomAbove = mainFrame.top() - screen.top() - frame;
+    const int roomBelow = screen.bottom() - mainFrame.bottom() - frame;
+    const int height = std::clamp(std::max(roomAbove, roomBelow), kLeastHeight, kWindowHeight);
+    resize(width(), height);
+    const int left = std::clamp(mainFrame.left(), screen.left(),
+                                std::max(screen.left(), screen.right() - width()));
+    const int top =
+        roomBelow >= roomAbove ? mainFrame.bottom() + 1 : mainFrame.top() - height - frame;
+    move(left, top);
 }
 
 void CardListWindow::storeChanged()

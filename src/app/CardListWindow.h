@@ -49,6 +49,11 @@ class CardListWindow final : public QWidget
     void createComponents();
     void search();
 
+    // Puts the window above or below the main window, where there is more room, so that it
+    // covers none of the card it shows; it is made shorter to fit that room, down to a
+    // least height.
+    void placeBesideMainWindow();
+
     // Selects the row and makes it seen; nothing when there is no such row.
     void selectRow(int row);
 
@@ -65,6 +70,8 @@ class CardListWindow final : public QWidget
     QLabel* m_statusLine = nullptr;
     // Set while hidden after a change of the store.
     bool m_stale = false;
+    // Set once the window has been placed, when it was first shown.
+    bool m_placed = false;
 };
 
 } // namespace velm

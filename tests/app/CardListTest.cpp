@@ -151,6 +151,8 @@ TEST(CardList, CtrlFOpensOneListWithTheCursorInItsSearchBox)
     EXPECT_EQ(QApplication::focusWidget(), list.searchBox());
     EXPECT_EQ(ShownCards(list), (Cards{1, 2, 3, 4, 5}));
     EXPECT_EQ(list.statusLine()->text(), QStringLiteral("5 / 5 件"));
+    EXPECT_FALSE(list.frameGeometry().intersects(form.frameGeometry()))
+        << "the list hides no part of the card it shows";
     Type(list.searchBox(), (U"やま"));
 
     ActivateMainWindow(form);
