@@ -153,7 +153,7 @@ TEST(CardList, CtrlFOpensOneListWithTheCursorInItsSearchBox)
     EXPECT_EQ(list.statusLine()->text(), QStringLiteral("5 / 5 件"));
     EXPECT_FALSE(list.frameGeometry().intersects(form.frameGeometry()))
         << "the list hides no part of the card it shows";
-    Type(list.searchBox(), (U"やま"));
+    Type(list.searchBox(), U"やま");
 
     ActivateMainWindow(form);
     CardListWindow& again = OpenWithCtrlF(form);
@@ -210,7 +210,7 @@ TEST(CardList, UpAndDownMoveTheRowOnlyAndEnterShowsItsCard)
     FormFixture fixture;
     TForm1& form = StartWithPeople(fixture);
     CardListWindow& list = OpenWithCtrlF(form);
-    Type(list.searchBox(), (U"やま"));
+    Type(list.searchBox(), U"やま");
     QTest::keyClick(list.searchBox(), Qt::Key_Down);
     EXPECT_EQ(SelectedCard(list), 4);
     QTest::keyClick(list.searchBox(), Qt::Key_Up);
@@ -229,7 +229,7 @@ TEST(CardList, LeavingAnEditedCardCommitsItIntoTheCardOnScreen)
     FormFixture fixture;
     TForm1& form = StartWithPeople(fixture);
     form.Name1->selectAll();
-    Type(form.Name1, (U"松田 太郎"));
+    Type(form.Name1, U"松田 太郎");
     // A number typed into DNo but not confirmed does not take the edits.
     form.DNo->setFocus();
     QTest::keyClick(form.DNo, Qt::Key_3);
@@ -237,7 +237,7 @@ TEST(CardList, LeavingAnEditedCardCommitsItIntoTheCardOnScreen)
 
     CardListWindow& list = OpenWithCtrlF(form);
     EXPECT_EQ(ShownCards(list), (Cards{1, 2, 3, 4, 5}));
-    Type(list.searchBox(), (U"さとう"));
+    Type(list.searchBox(), U"さとう");
     QTest::keyClick(list.searchBox(), Qt::Key_Enter);
 
     ExpectShownInMainWindow(form, 5);
@@ -247,8 +247,32 @@ TEST(CardList, LeavingAnEditedCardCommitsItIntoTheCardOnScreen)
     EXPECT_FALSE(form.store().CardEdited);
 
     list.searchBox()->clear();
-    Type(list.searchBox(), (U"松田"));
+    Type(list.searchBox(), U"松田");
     EXPECT_EQ(ShownCards(list), Cards{1}) << "the list shows the committed card";
+}
+
+TEST(CardList, ANewCardTypedInTheNewCardSlotIsCountedWhenTheListLeavesIt)
+{
+    FormFixture fixture;
+    TForm1& form = StartWithPeople(fixture);
+    QTest::mouseClick(form.Label5, Qt::LeftButton);
+    QTest::mouseClick(form.UpDown1->findChild<QWidget*>(QStringLiteral("nextArrow")),
+                      Qt::LeftButton);
+    ASSERT_EQ(form.DNo->text(), QStringLiteral("6"));
+    form.Name1->setFocus();
+    Type(form.Name1, U"森 新");
+
+    CardListWindow& list = OpenWithCtrlF(form);
+    Type(list.searchBox(), U"さとう");
+    QTest::keyClick(list.searchBox(), Qt::Key_Return);
+
+    ExpectShownInMainWindow(form, 5);
+    EXPECT_EQ(form.store().CardCount, 6);
+    EXPECT_EQ(form.UpDown1->maximum(), 7);
+    EXPECT_EQ(list.statusLine()->text(), QStringLiteral("1 / 6 件"));
+    QTest::keyClick(list.searchBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list.searchBox(), Qt::Key_Delete);
+    EXPECT_EQ(ShownCards(list), (Cards{1, 2, 3, 4, 5, 6}));
 }
 
 TEST(CardList, AClickOrADoubleClickOnARowShowsItsCard)
@@ -290,7 +314,7 @@ TEST(CardList, HeaderClicksSortTheRowsButNeverTheStore)
     const Step steps[] = {
         {[&] { ClickHeader(list, kReadingColumn); }, {5, 2, 3, 1, 4}},
         {[&] { ClickHeader(list, kReadingColumn); }, {4, 1, 3, 2, 5}},
-        {[&] { Type(list.searchBox(), (U"やま")); }, {4, 1}},
+        {[&] { Type(list.searchBox(), U"やま"); }, {4, 1}},
         {[&] { ClickHeader(list, kNumberColumn); }, {1, 4}},
         {[&] { ClickHeader(list, kNumberColumn); }, {4, 1}},
         {[&] {
@@ -327,7 +351,7 @@ TEST(CardList, TheListFollowsInsertionDeletionAndOpen)
     FormFixture fixture;
     TForm1& form = StartWithPeople(fixture);
     CardListWindow& list = OpenWithCtrlF(form);
-    Type(list.searchBox(), (U"やま"));
+    Type(list.searchBox(), U"やま");
     QTest::mouseClick(list.table()->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
     ASSERT_EQ(form.DNo->text(), QStringLiteral("1"));
 
