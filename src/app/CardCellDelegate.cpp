@@ -33,21 +33,24 @@ QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width
 void CardCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const
 {
-    QStyleOptionViewItem cell = option;
-    initStyleOption(&cell, index);
+    // Only the text and its alignment are asked of the model; the style's full set of
+    // roles costs more than drawing the text.
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
     const QPalette::ColorGroup group =
-        cell.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
-    const bool selected = cell.state.testFlag(QStyle::State_Selected);
+        option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
     if (selected)
-        painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+        painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
 
-    const QRect textRect = cell.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const int flags = (alignment.isValid() ? alignment.toInt() : Qt::AlignLeft | Qt::AlignVCenter) |
+                      Qt::TextSingleLine;
     painter->save();
-    painter->setFont(cell.font);
+    painter->setFont(option.font);
     painter->setPen(
-        cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(textRect, static_cast<int>(cell.displayAlignment) | Qt::TextSingleLine,
-                      ElideToWidth(cell.text, cell.fontMetrics, textRect.width()));
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(textRect, flags, ElideToWidth(text, option.fontMetrics, textRect.width()));
     painter->restore();
 }
 

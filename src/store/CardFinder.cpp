@@ -17,7 +17,7 @@ CardFinder::CardFinder(const CardStore& store)
         for (const ShortString* field : store.card(k).fields()) {
             if (!folded.text.empty())
                 folded.text.push_back(u' ');
-            folded.text += FoldForSearch(field->view());
+            AppendFolded(field->view(), folded.text);
         }
         if (std::any_of(folded.text.begin(), folded.text.end(), IsHyphenLike))
             folded.withoutHyphens = WithoutHyphens(folded.text);

@@ -1,9 +1,11 @@
 #include "text/SearchFold.h"
 
+#include "text/ShiftJis.h"
 #include "text/ShiftJisCodec.h"
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace velm
 {
@@ -13,8 +15,9 @@ namespace
 
 constexpr char32_t kFirstHalfWidthKana = U'\uFF61';
 constexpr char32_t kLastHalfWidthKana = U'\uFF9F';
-constexpr char32_t kHalfWidthVoicedMark = U'\uFF9E';
-constexpr char32_t kHalfWidthSemiVoicedMark = U'\uFF9F';
+// The single bytes of the half-width katakana.
+constexpr unsigned char kFirstHalfWidthKanaByte = 0xA1;
+constexpr unsigned char kLastHalfWidthKanaByte = 0xDF;
 
 // The full-width form of each half-width katakana character, ｡ (U+FF61) to ﾟ (U+FF9F).
 constexpr std::u16string_view kFullWidthKana =
@@ -56,25 +59,57 @@ bool TakesVoicedMark(char16_t c)
     return c >= u'は' && c <= u'ほ' && (c - u'は') % 3 == 0;
 }
 
-// The folded letter `base` joined with the half-width mark that follows it, or nothing
-// when the two do not make one letter.
-char16_t Joined(char16_t base, char32_t mark)
+// The folded letter `base` joined with the folded mark that follows it, or 0 when the two
+// do not make one letter.
+char16_t Joined(char16_t base, char16_t mark)
 {
-    if (mark == kHalfWidthVoicedMark) {
+    if (mark == u'゛') {
         if (base == u'う')
             return u'ゔ';
         if (TakesVoicedMark(base))
             return static_cast<char16_t>(base + 1);
     }
-    if (mark == kHalfWidthSemiVoicedMark && base >= u'は' && base <= u'ほ' &&
-        (base - u'は') % 3 == 0)
+    if (mark == u'゜' && base >= u'は' && base <= u'ほ' && (base - u'は') % 3 == 0)
         return static_cast<char16_t>(base + 2);
     return 0;
 }
 
-bool IsHalfWidthKana(char32_t c)
+bool IsHalfWidthKanaByte(unsigned char byte)
 {
-    return c >= kFirstHalfWidthKana && c <= kLastHalfWidthKana;
+    return byte >= kFirstHalfWidthKanaByte && byte <= kLastHalfWidthKanaByte;
+}
+
+// The folded form of every character of the code page, so that folding a text is one
+// look-up per character: single bytes by their value, a lead byte standing alone as
+// U+FFFD; pairs by lead and second byte, 0 where the pair is no character.
+struct FoldTable {
+    std::array<char16_t, 256> single{};
+    std::array<std::array<char16_t, 256>, 256> pairs{};
+};
+
+std::unique_ptr<const FoldTable> BuildFoldTable()
+{
+    auto table = std::make_unique<FoldTable>();
+    for (unsigned first = 0; first < 256; ++first) {
+        const auto lead = static_cast<unsigned char>(first);
+        const char one[] = {static_cast<char>(lead)};
+        table->single[lead] = FoldChar(DecodeShiftJis({one, 1}).front());
+        if (!IsLeadByte(lead))
+            continue;
+        for (unsigned second = 0; second < 256; ++second) {
+            const char two[] = {static_cast<char>(lead), static_cast<char>(second)};
+            const std::u32string decoded = DecodeShiftJis({two, 2});
+            if (decoded.size() == 1)
+                table->pairs[lead][second] = FoldChar(decoded.front());
+        }
+    }
+    return table;
+}
+
+const FoldTable& Folds()
+{
+    static const std::unique_ptr<const FoldTable> table = BuildFoldTable();
+    return *table;
 }
 
 bool IsDigit(char16_t c)
@@ -84,23 +119,42 @@ bool IsDigit(char16_t c)
 
 } // namespace
 
-std::u16string FoldForSearch(std::string_view bytes)
+void AppendFolded(std::string_view bytes, std::u16string& folded)
 {
-    const std::u32string decoded = DecodeShiftJis(bytes);
-    std::u16string folded;
-    folded.reserve(decoded.size());
-    for (std::size_t i = 0; i < decoded.size(); ++i) {
-        const char16_t c = FoldChar(decoded[i]);
-        // Only half-width text writes its voiced letters as a letter and a mark.
-        if (IsHalfWidthKana(decoded[i]) && i + 1 < decoded.size()) {
-            if (const char16_t joined = Joined(c, decoded[i + 1])) {
-                folded.push_back(joined);
-                ++i;
+    const FoldTable& table = Folds();
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        // A lead byte that forms no character with the next byte stands alone, and the
+        // next byte is read afresh, as the decoder reads it.
+        if (IsLeadByte(byte) && i + 1 < bytes.size()) {
+            const char16_t c = table.pairs[byte][static_cast<unsigned char>(bytes[i + 1])];
+            if (c != 0) {
+                folded.push_back(c);
+                i += 2;
                 continue;
+            }
+        }
+        char16_t c = table.single[byte];
+        ++i;
+        // Only half-width text writes its voiced letters as a letter and a mark, each a
+        // single byte.
+        if (IsHalfWidthKanaByte(byte) && i < bytes.size()) {
+            const char16_t mark = table.single[static_cast<unsigned char>(bytes[i])];
+            if (const char16_t joined = Joined(c, mark)) {
+                c = joined;
+                ++i;
             }
         }
         folded.push_back(c);
     }
+}
+
+std::u16string FoldForSearch(std::string_view bytes)
+{
+    std::u16string folded;
+    folded.reserve(bytes.size());
+    AppendFolded(bytes, folded);
     return folded;
 }
 
@@ -108,8 +162,7 @@ bool IsHyphenLike(char16_t c)
 {
     // The code page's full-width hyphen-minus, which also serves as its minus sign, has
     // been folded to "-" already.
-    static constexpr std::array<char16_t, 3> kHyphens{u'-', u'\u2010', u'\u2015'};
-    return std::find(kHyphens.begin(), kHyphens.end(), c) != kHyphens.end();
+    return c == u'-' || c == u'\u2010' || c == u'\u2015';
 }
 
 bool IsNumberWord(std::u16string_view word)

@@ -16,6 +16,9 @@ namespace velm
 // stays itself. Bytes that form no character become U+FFFD.
 std::u16string FoldForSearch(std::string_view bytes);
 
+// Appends the folded text of `bytes` to `folded`.
+void AppendFolded(std::string_view bytes, std::u16string& folded);
+
 // Whether a folded character is a mark written between the digits of postal codes and
 // telephone numbers: the hyphen-minus (also full-width, which is the code page's minus
 // sign too), the hyphen ‐ and the horizontal bar ―. The long sound mark ー is none of them.

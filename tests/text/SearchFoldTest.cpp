@@ -57,9 +57,22 @@ TEST(FoldForSearch, KeepsLookAlikesThatDifferApart)
     ExpectFoldedAlike(apart, false);
 }
 
-TEST(FoldForSearch, GivesOneUnitPerCharacterAndMarksBrokenBytes)
+TEST(FoldForSearch, ReadsBytesAsTheDecoderDoes)
 {
-    EXPECT_EQ(FoldForSearch("\x82\xa0z\x81"), u"あz\uFFFD");
+    struct Case {
+        std::string_view bytes;
+        std::u16string_view folded;
+    };
+    const Case cases[] = {
+        {"\x82\xa0Z\x81", u"あz\uFFFD"}, // あZ and a lead byte at the end
+        {"\x81\x20", u"\uFFFD "},        // a lead byte before a byte that ends no pair
+        {"\x85\x40", u"\uFFFD@"},        // a pair the code page leaves undefined
+        {"\xb6\xde\xde", u"が゛"},       // ｶﾞﾞ: one mark joins
+        {"\xb1\x81\x4a", u"あ゛"},       // ｱ゛: a full-width mark never joins
+        {"\xde\xb6", u"゛か"},           // ﾞｶ: a mark joins the letter before it only
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FoldForSearch(c.bytes), c.folded) << HexBytes(c.bytes);
 }
 
 TEST(IsNumberWord, TakesDigitsWithHyphensAndNothingElse)
