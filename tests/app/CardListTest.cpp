@@ -4,11 +4,13 @@
 #include "store/CardStore.h"
 #include "text/ShiftJisCodec.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -146,6 +148,8 @@ TEST(CardList, CtrlFOpensOneListWithTheCursorInItsSearchBox)
 {
     FormFixture fixture;
     TForm1& form = StartWithPeople(fixture);
+    EXPECT_EQ(form.CardList1->text(), QStringLiteral("カード一覧(&L)..."));
+    EXPECT_EQ(form.File1->actions().back(), form.CardList1) << "the last item of 住所録";
     CardListWindow& list = OpenWithCtrlF(form);
     EXPECT_EQ(list.windowTitle(), QStringLiteral("カード一覧"));
     EXPECT_EQ(QApplication::focusWidget(), list.searchBox());
