@@ -48,7 +48,7 @@ bool CardFinder::holds(const FoldedCard& card, const Word& word)
 {
     const std::u16string& text =
         word.number && card.withoutHyphens ? *card.withoutHyphens : card.text;
-    return text.find(word.text) != std::u16string::npos;
+    return ContainsUnits(text, word.text);
 }
 
 std::vector<int> CardFinder::find(std::string_view query) const

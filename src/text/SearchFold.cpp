@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace velm
@@ -179,6 +181,40 @@ std::u16string WithoutHyphens(std::u16string_view folded)
     std::copy_if(folded.begin(), folded.end(), std::back_inserter(kept),
                  [](char16_t c) { return !IsHyphenLike(c); });
     return kept;
+}
+
+bool ContainsUnits(std::u16string_view text, std::u16string_view part)
+{
+    if (part.empty())
+        return true;
+    if (part.size() > text.size())
+        return false;
+    using Units = std::uint16_t __attribute__((vector_size(16)));
+    constexpr std::size_t kLanes = sizeof(Units) / sizeof(std::uint16_t);
+    const std::size_t starts = text.size() - part.size() + 1;
+    const char16_t first = part.front();
+    const auto occursAt = [&](std::size_t at) {
+        return text.substr(at, part.size()) == part;
+    };
+    std::size_t i = 0;
+    for (; i + kLanes <= starts; i += kLanes) {
+        Units units;
+        std::memcpy(&units, text.data() + i, sizeof units);
+        const auto hits = units == first;
+        std::uint64_t halves[2];
+        std::memcpy(halves, &hits, sizeof halves);
+        if ((halves[0] | halves[1]) == 0)
+            continue;
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            if (hits[lane] != 0 && occursAt(i + lane))
+                return true;
+        }
+    }
+    for (; i < starts; ++i) {
+        if (text[i] == first && occursAt(i))
+            return true;
+    }
+    return false;
 }
 
 } // namespace velm

@@ -31,4 +31,9 @@ bool IsNumberWord(std::u16string_view word);
 // The folded text without its hyphen-like marks.
 std::u16string WithoutHyphens(std::u16string_view folded);
 
+// Whether `part` occurs in `text`; an empty part occurs in every text. Eight places are
+// tested at once for the first unit of the part, since a keystroke in the card list looks
+// for each word in every field of every card.
+bool ContainsUnits(std::u16string_view text, std::u16string_view part);
+
 } // namespace velm

@@ -99,5 +99,22 @@ TEST(WithoutHyphens, DropsHyphenLikeMarksOnly)
               u"〒1638001 03532111 すーぱー");
 }
 
+TEST(ContainsUnits, FindsAPartWhereverItStarts)
+{
+    // Every start in a text longer than two blocks of eight, with the first unit of the
+    // part also just before and after it.
+    const std::u16string part = u"あい";
+    for (std::size_t at = 0; at + part.size() <= 21; ++at) {
+        std::u16string text(21, u'あ');
+        text.replace(at, part.size(), part);
+        EXPECT_TRUE(ContainsUnits(text, part)) << "at " << at;
+        text[at + 1] = u'う';
+        EXPECT_FALSE(ContainsUnits(text, part)) << "at " << at;
+    }
+    EXPECT_TRUE(ContainsUnits(u"", u""));
+    EXPECT_FALSE(ContainsUnits(u"あ", u"あい"));
+    EXPECT_TRUE(ContainsUnits(u"ab", u"ab"));
+}
+
 } // namespace
 } // namespace velm
