@@ -2,6 +2,7 @@
 
 #include "app/AppFonts.h"
 #include "app/CardListTexts.h"
+#include "app/CardListWindow.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "sheets/PrintTool.h"
@@ -93,7 +94,11 @@ TForm1::TForm1(Platform& platform, std::string exeDir, QWidget* parent)
     Form2 = new TForm2(m_platform, this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The card list reads the store, which goes before the child windows do.
+    delete m_cardList;
+}
 
 void TForm1::createComponents()
 {
