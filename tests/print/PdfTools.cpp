@@ -1,10 +1,12 @@
 #include "PdfTools.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 
-namespace velm::blent::testing
+namespace velm::test
 {
 
 std::optional<QByteArray> RunTool(const QString& program, const QStringList& args)
@@ -43,6 +45,23 @@ QByteArray PdfText(const QString& pdf)
     return RunTool(QStringLiteral("pdftotext"),
                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
         .value_or(QByteArray());
+}
+
+std::optional<TextExtent> PdfTextExtent(const QString& pdf)
+{
+    const auto html =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!html)
+        return std::nullopt;
+    TextExtent extent;
+    static const QRegularExpression kPage(QStringLiteral("<page width=\"([0-9.]+)\""));
+    static const QRegularExpression kWord(QStringLiteral("<word [^>]*xMax=\"([0-9.]+)\""));
+    const QString text = QString::fromUtf8(*html);
+    for (const auto& page : kPage.globalMatch(text))
+        extent.pageWidth = std::max(extent.pageWidth, page.captured(1).toDouble());
+    for (const auto& word : kWord.globalMatch(text))
+        extent.rightmost = std::max(extent.rightmost, word.captured(1).toDouble());
+    return extent;
 }
 
 std::optional<GreyImage> RasterisePage(const QString& pdf, int page, int dpi)
@@ -98,4 +117,4 @@ std::vector<double> RunCentres(const std::vector<int>& counts, int threshold)
     return centres;
 }
 
-} // namespace velm::blent::testing
+} // namespace velm::test

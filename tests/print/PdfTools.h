@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace velm::blent::testing
+namespace velm::test
 {
 
 // The output of a program that ended with exit code 0, or nothing.
@@ -19,6 +19,14 @@ int PdfPageCount(const QString& pdf);
 
 // The text that pdftotext extracts, as UTF-8.
 QByteArray PdfText(const QString& pdf);
+
+// The right edge of the rightmost word on any page, and the pages' width, in points, as
+// pdftotext -bbox reports them.
+struct TextExtent {
+    double rightmost = 0;
+    double pageWidth = 0;
+};
+std::optional<TextExtent> PdfTextExtent(const QString& pdf);
 
 // One page rasterised in grey: width × height bytes, 0 black to 255 white.
 struct GreyImage {
@@ -34,4 +42,4 @@ std::optional<GreyImage> RasterisePage(const QString& pdf, int page, int dpi);
 // Runs of consecutive indexes whose value passes `threshold`, as their centres.
 std::vector<double> RunCentres(const std::vector<int>& counts, int threshold);
 
-} // namespace velm::blent::testing
+} // namespace velm::test
