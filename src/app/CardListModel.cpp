@@ -1,6 +1,6 @@
 #include "app/CardListModel.h"
 
-#include "app/CardListTexts.h"
+#include "app/Texts.h"
 #include "store/CardOrder.h"
 #include "store/CardStore.h"
 #include "text/ShiftJisCodec.h"
@@ -18,7 +18,7 @@ namespace
 // The field of each column after the card number, as an index into CardRecord::fields():
 // 名前１, 名前２, 読み, 印, 〒, 住所１, 電話, 会社.
 constexpr std::array<std::size_t, 8> kColumnFields{0, 1, 2, 3, 6, 4, 7, 8};
-static_assert(kColumnFields.size() + 1 == CardListTexts::kColumnHeaders.size());
+static_assert(kColumnFields.size() + 1 == texts::kCardListColumns.size());
 
 std::size_t FieldOfColumn(int column)
 {
@@ -95,7 +95,7 @@ int CardListModel::rowCount(const QModelIndex& parent) const
 
 int CardListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(CardListTexts::kColumnHeaders.size());
+    return parent.isValid() ? 0 : static_cast<int>(texts::kCardListColumns.size());
 }
 
 QVariant CardListModel::data(const QModelIndex& index, int role) const
@@ -122,7 +122,7 @@ QVariant CardListModel::headerData(int section, Qt::Orientation orientation, int
         return Qt::AscendingOrder;
     if (role != Qt::DisplayRole)
         return {};
-    return CardListTexts::kColumnHeaders[static_cast<std::size_t>(section)];
+    return QString::fromUtf8(texts::kCardListColumns[static_cast<std::size_t>(section)]);
 }
 
 } // namespace velm

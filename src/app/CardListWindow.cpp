@@ -3,8 +3,8 @@
 #include "app/AppFonts.h"
 #include "app/CardCellDelegate.h"
 #include "app/CardListModel.h"
-#include "app/CardListTexts.h"
 #include "app/ShiftJisLineEdit.h"
+#include "app/Texts.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -31,7 +31,7 @@ constexpr int kLeastHeight = 200;
 // The first width of each column, in pixels, left to right; together they fit the window's
 // first width, so that no horizontal scroll bar is needed at first.
 constexpr std::array<int, 9> kColumnWidths{44, 110, 90, 110, 28, 70, 190, 110, 80};
-static_assert(kColumnWidths.size() == CardListTexts::kColumnHeaders.size());
+static_assert(kColumnWidths.size() == texts::kCardListColumns.size());
 
 bool IsEnter(const QKeyEvent* event)
 {
@@ -67,13 +67,13 @@ CardListWindow::CardListWindow(const CardStore& store, ShowCard showCard, QWidge
 
 void CardListWindow::createComponents()
 {
-    setWindowTitle(CardListTexts::kWindowTitle);
-    setFont(AppFonts::proportional(12));
+    setWindowTitle(QString::fromUtf8(texts::kCardListTitle));
+    setFont(AppFonts::Proportional(12));
     resize(kWindowWidth, kWindowHeight);
 
     m_searchBox = new ShiftJisLineEdit(this);
-    m_searchBox->setFont(AppFonts::fixedPitch(13));
-    m_searchBox->setPlaceholderText(CardListTexts::kSearchPlaceholder);
+    m_searchBox->setFont(AppFonts::FixedPitch(13));
+    m_searchBox->setPlaceholderText(QString::fromUtf8(texts::kSearchHint));
     m_searchBox->setClearButtonEnabled(true);
 
     m_table = new QTableView(this);
@@ -213,7 +213,8 @@ void CardListWindow::showCardOfRow(int row)
 
 void CardListWindow::updateStatusLine()
 {
-    m_statusLine->setText(CardListTexts::ShownOfCount(m_model->rowCount(), m_model->cardCount()));
+    m_statusLine->setText(
+        QString::fromStdString(texts::ShownOfCount(m_model->rowCount(), m_model->cardCount())));
 }
 
 } // namespace velm

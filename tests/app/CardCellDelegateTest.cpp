@@ -14,7 +14,7 @@ namespace
 TEST(ElideToWidth, KeepsWhatFitsAndEndsTheRestWithAnEllipsis)
 {
     // A fixed-pitch face, in which every kana is as wide as the next.
-    const QFontMetrics metrics(AppFonts::fixedPitch(12));
+    const QFontMetrics metrics(AppFonts::FixedPitch(12));
     const int kana = metrics.horizontalAdvance(QChar(u'あ'));
     const int ellipsis = metrics.horizontalAdvance(QChar(u'…'));
     const QString text = QStringLiteral("あいうえお");

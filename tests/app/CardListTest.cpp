@@ -2,6 +2,7 @@
 #include "app/CardListWindow.h"
 #include "app/ShiftJisLineEdit.h"
 #include "store/CardStore.h"
+#include "support/Cards.h"
 #include "text/ShiftJisCodec.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@ namespace velm
 {
 namespace
 {
+
+using test::MakeCard;
 
 using Cards = std::vector<int>;
 
@@ -66,11 +69,8 @@ constexpr Person kPeople[] = {
 std::vector<CardRecord> PeopleCards()
 {
     std::vector<CardRecord> cards;
-    for (const Person& person : kPeople) {
-        CardRecord card = MakeCard(Sjis(person.name));
-        card.Yomi.assign(Sjis(person.reading));
-        cards.push_back(card);
-    }
+    for (const Person& person : kPeople)
+        cards.push_back(MakeCard({.Name1 = Sjis(person.name), .Yomi = Sjis(person.reading)}));
     return cards;
 }
 
@@ -372,9 +372,9 @@ TEST(CardList, TheListFollowsInsertionDeletionAndOpen)
     EXPECT_EQ(ShownCards(list), Cards{3});
     EXPECT_EQ(list.statusLine()->text(), QStringLiteral("1 / 4 件"));
 
-    CardRecord other = MakeCard(Sjis(U"山川 花子"));
-    other.Yomi.assign(Sjis(U"やまかわ はなこ"));
-    fixture.writeFile("other.txt", AddressBookBytes({MakeCard(Sjis(U"森")), other}));
+    const CardRecord other =
+        MakeCard({.Name1 = Sjis(U"山川 花子"), .Yomi = Sjis(U"やまかわ はなこ")});
+    fixture.writeFile("other.txt", AddressBookBytes({MakeCard({.Name1 = Sjis(U"森")}), other}));
     fixture.platform.dialogResults.push_back(
         QString::fromStdString(fixture.pathInExeDir("other.txt")));
     form.Open1->trigger();

@@ -1,7 +1,8 @@
 #include "store/CardFinder.h"
 
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 #include "text/ShiftJisCodec.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,11 @@ namespace velm
 namespace
 {
 
+using test::HexBytes;
+using test::MakeCard;
+using test::StoreHolding;
+using test::StoreWith;
+
 std::string Sjis(std::u32string_view text)
 {
     return EncodeShiftJis(text);
@@ -24,16 +30,18 @@ CardRecord Card(std::u32string_view name1, std::u32string_view name2, std::u32st
                 std::u32string_view jusyo1, std::u32string_view postNo, std::u32string_view tel,
                 std::u32string_view biko1)
 {
-    const std::string values[] = {Sjis(name1),  Sjis(name2), Sjis(yomi), Sjis(jusyo1),
-                                  Sjis(postNo), Sjis(tel),   Sjis(biko1)};
-    return testing::MakeCard(
-        {values[0], values[1], values[2], "", values[3], "", values[4], values[5], values[6]});
+    return MakeCard({.Name1 = Sjis(name1),
+                     .Name2 = Sjis(name2),
+                     .Yomi = Sjis(yomi),
+                     .Jusyo1 = Sjis(jusyo1),
+                     .PostNo = Sjis(postNo),
+                     .Tel = Sjis(tel),
+                     .biko1 = Sjis(biko1)});
 }
 
 std::unique_ptr<CardStore> SampleStore()
 {
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards({
+    auto store = StoreHolding({
         Card(U"山田 太郎", U"", U"ﾔﾏﾀﾞ ﾀﾛｳ", U"東京都新宿区西新宿２－８－１", U"163-8001",
              U"03-5321-1111", U"ＡＢＣ商事"),
         Card(U"ハナ", U"", U"はな", U"", U"", U"０３（１２３４）５６７８", U""),
@@ -85,14 +93,13 @@ TEST(CardFinder, FindsTheCardsThatHoldEveryWord)
     const CardFinder finder(*store);
     for (const Case& c : cases) {
         const std::string query = Sjis(c.query);
-        EXPECT_EQ(finder.find(query), c.found) << testing::HexBytes(query);
+        EXPECT_EQ(finder.find(query), c.found) << HexBytes(query);
     }
 }
 
 TEST(CardFinder, FindsNoWordAcrossTwoFields)
 {
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards({testing::MakeCard({"ab", "cd", "", "", "", "", "", "", "", "", "ef"})});
+    const auto store = StoreWith({{.Name1 = "ab", .Name2 = "cd", .biko3 = "ef"}});
     const CardFinder finder(*store);
     EXPECT_EQ(finder.find("bc"), std::vector<int>{});
     EXPECT_EQ(finder.find("ef ab"), std::vector<int>{1});

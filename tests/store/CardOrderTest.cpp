@@ -1,7 +1,7 @@
 #include "store/CardOrder.h"
 
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
+#include "support/Cards.h"
 #include "text/ShiftJisCodec.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +20,9 @@ constexpr std::size_t kYomi = 2;
 std::unique_ptr<CardStore> StoreWithReadings(const std::vector<std::u32string_view>& readings)
 {
     std::vector<CardRecord> cards;
-    for (const std::u32string_view reading : readings) {
-        CardRecord card;
-        card.Yomi.assign(EncodeShiftJis(reading));
-        cards.push_back(card);
-    }
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards(std::move(cards));
-    return store;
+    for (const std::u32string_view reading : readings)
+        cards.push_back(test::MakeCard({.Yomi = EncodeShiftJis(reading)}));
+    return test::StoreHolding(std::move(cards));
 }
 
 TEST(SortByGojuon, OrdersCardsByReadingAndTiesByNumber)

@@ -1,6 +1,6 @@
+#include "support/Bytes.h"
 #include "text/ByteSearch.h"
 #include "text/FixedColumn.h"
-#include "text/HexBytes.h"
 #include "text/RightTrim.h"
 
 #include <cstddef>
@@ -13,7 +13,7 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
 
 struct TrimCase {
     std::string_view input;

@@ -1,6 +1,6 @@
 #include "text/GojuonKey.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 #include "text/ShiftJisCodec.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
 
 std::string KeyOf(std::u32string_view text)
 {
