@@ -54,8 +54,7 @@ void Press(QWidget* box, Qt::Key key, const QString& text = {})
 }
 
 // Types the query, then takes its last character back and types it again, one keystroke
-// per iteration: each one filters the store and repaints the rows, whose cells were drawn a
-// keystroke before.
+// per iteration: each one filters the store and repaints the rows.
 void BM_CardListKeystroke(benchmark::State& state, const char* query)
 {
     const auto list = OpenList();

@@ -13,9 +13,6 @@ constexpr QChar kEllipsis(0x2026);
 // The space between the text and each side of its cell, in pixels.
 constexpr int kTextMargin = 3;
 
-// The laid-out texts kept: every cell of a full store shown once, and then some.
-constexpr qsizetype kMostLaidOutTexts = 10000;
-
 } // namespace
 
 QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width)
@@ -48,31 +45,14 @@ void CardCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
 
     const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QStaticText& shown = laidOut(text, option, textRect.width());
-    const QSizeF size = shown.size();
-    const QPointF at(rightAligned ? textRect.left() + textRect.width() - size.width()
-                                  : textRect.left(),
-                     textRect.top() + (textRect.height() - size.height()) / 2);
+    const int flags =
+        (rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine;
     painter->save();
     painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawStaticText(at, shown);
+    painter->drawText(textRect, flags, ElideToWidth(text, option.fontMetrics, textRect.width()));
     painter->restore();
-}
-
-const QStaticText& CardCellDelegate::laidOut(const QString& text,
-                                             const QStyleOptionViewItem& option, int width) const
-{
-    const std::pair<int, QString> key{width, text};
-    if (const auto found = m_laidOut.constFind(key); found != m_laidOut.cend())
-        return *found;
-    if (m_laidOut.size() >= kMostLaidOutTexts)
-        m_laidOut.clear();
-    QStaticText laid(ElideToWidth(text, option.fontMetrics, width));
-    laid.setTextFormat(Qt::PlainText);
-    laid.prepare(QTransform(), option.font);
-    return *m_laidOut.insert(key, laid);
 }
 
 } // namespace velm

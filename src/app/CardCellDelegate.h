@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QStaticText>
 #include <QStyledItemDelegate>
-#include <utility>
 
 namespace velm
 {
@@ -12,8 +9,7 @@ namespace velm
 // to the cell. A field holds up to 255 bytes, of which a column shows a few characters;
 // the style's own drawing lays out and elides every field in full, which made each
 // keystroke in the search box slow over a full store. Here the text is elided by the widths
-// of its characters, and each elided text is laid out once and kept, since typing mostly
-// shows again cells that were shown a keystroke before.
+// of its characters before it is drawn.
 class CardCellDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -23,14 +19,6 @@ class CardCellDelegate final : public QStyledItemDelegate
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-
-  private:
-    // The text elided to `width` and laid out in the view's font, made on first use.
-    const QStaticText& laidOut(const QString& text, const QStyleOptionViewItem& option,
-                               int width) const;
-
-    // By width and text; emptied when it grows past a bound, as columns change width.
-    mutable QHash<std::pair<int, QString>, QStaticText> m_laidOut;
 };
 
 // The text when it fits `width` pixels in `metrics`; otherwise as much of its start as
