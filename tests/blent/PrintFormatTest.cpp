@@ -1,7 +1,7 @@
 #include "blent/PrintFormat.h"
 
 #include "sheets/Sheets.h"
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,7 +12,7 @@ namespace velm::blent
 namespace
 {
 
-using velm::testing::HexBytes;
+using test::HexBytes;
 
 // A format file whose line `line` holds `value` and whose other lines hold no value.
 std::string FormatWithLine(int line, const std::string& value)
