@@ -1,8 +1,11 @@
 #pragma once
 
+#include "support/Cards.h"
+
 #include <string>
 
-// Shift-JIS card values for the sheet tests, sized against the sheets' columns.
+// Shift-JIS card values for the sheet tests, sized against the sheets' columns, and a card
+// that fills every field.
 namespace velm::test::sample
 {
 
@@ -21,5 +24,18 @@ inline const std::string kNineteen =
     "a\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD\x82\xAF";
 // kNineteen in a name column of 18 bytes: the lead byte the cut leaves alone is a space.
 inline const std::string kNineteenInNameColumn = kNineteen.substr(0, 17) + " ";
+
+// Every field filled, the names and addresses from the texts above.
+inline const CardText kFullCard{.Name1 = kName,
+                                .Name2 = "Taro",
+                                .Yomi = "yamada",
+                                .Mark = "A",
+                                .Jusyo1 = kAddress1,
+                                .Jusyo2 = kAddress2,
+                                .PostNo = "100-0005",
+                                .Tel = "03-1234-5678",
+                                .biko1 = "company",
+                                .biko2 = "section",
+                                .biko3 = "memo"};
 
 } // namespace velm::test::sample
