@@ -1,5 +1,6 @@
 #include "store/FileIo.h"
 
+#include "FileSizeLimit.h"
 #include "text/HexBytes.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ namespace
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
+using testing::FileSizeLimit;
 using testing::HexBytes;
 
 TEST(FileFailure, MessagesAndErrorNumbers)
@@ -239,29 +241,6 @@ TEST_F(FileIoTest, ReadOnlyFilesAndFoldersAreRefusedAsAccessDenied)
         GTEST_SKIP() << "running as root, and the user nobody cannot be taken on";
     EXPECT_EQ(*result, "");
 }
-
-// Lowers the largest file this process may write, so that a write fails part-way.
-class FileSizeLimit
-{
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-  private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST_F(FileIoTest, AFailedWriteKeepsTheOldFileAndRemovesTheTemporaryOne)
 {
