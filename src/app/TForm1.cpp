@@ -1,10 +1,12 @@
 #include "app/TForm1.h"
 
 #include "app/AppFonts.h"
+#include "app/FolderTexts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "sheets/PrintTool.h"
 #include "store/AddressBookFile.h"
+#include "store/UserFolders.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
 
@@ -90,6 +92,7 @@ TForm1::TForm1(Platform& platform, std::string exeDir, QWidget* parent)
     connectHandlers();
     FormCreate();
     Form2 = new TForm2(m_platform, this);
+    Form2->showDataFolder(QFile::decodeName(m_store.DataDir.c_str()));
 }
 
 TForm1::~TForm1() = default;
@@ -218,6 +221,9 @@ void TForm1::createMenus()
     Help1->addSeparator();
     Zanter = addItem(Help1, QStringLiteral("タイマーを表示(&T)"), &TForm1::ZanterClick);
     Zanter->setEnabled(false);
+
+    File1->addSeparator();
+    Restore1 = addItem(File1, kRestoreMenuItem, &TForm1::Restore1Click);
 }
 
 void TForm1::connectHandlers()
@@ -247,8 +253,11 @@ void TForm1::FormCreate()
         Ptetyo->setEnabled(true);
         Pitiran->setEnabled(true);
     }
-    m_store.AddressBookPath = m_store.ExeDir + "addr.txt";
-    m_store.InterchangePath = m_store.ExeDir + "addr.orb";
+    const XdgEnvironment environment = XdgEnvironment::FromProcess();
+    m_store.DataDir = ChooseDataFolder(m_store.ExeDir, environment);
+    m_backupsFolder = BackupsFolderFor(environment);
+    m_store.AddressBookPath = m_store.DataDir + "addr.txt";
+    m_store.InterchangePath = m_store.DataDir + "addr.orb";
     if (FileExists(m_store.AddressBookPath) && !Loaddatafile())
         return;
     m_store.CardEdited = false;
@@ -374,22 +383,30 @@ void TForm1::EditHenko()
 
 bool TForm1::Loaddatafile()
 {
-    auto read = ReadWholeFile(m_store.AddressBookPath);
+    std::optional<std::vector<CardRecord>> cards = readCardsOrReport(m_store.AddressBookPath);
+    if (!cards)
+        return false;
+    showFileInCaption(m_store.AddressBookPath);
+    m_store.InterchangePath = ChangeExtension(m_store.AddressBookPath, ".orb");
+    takeLoadedCards(std::move(*cards));
+    return true;
+}
+
+std::optional<std::vector<CardRecord>> TForm1::readCardsOrReport(const std::string& path)
+{
+    auto read = ReadWholeFile(path);
     if (const auto* failure = std::get_if<FileFailure>(&read)) {
         showFileError(*failure);
-        return false;
+        return std::nullopt;
     }
     auto parsed = ParseAddressBook(std::get<std::string>(read));
     if (const auto* refusal = std::get_if<AddressBookRefusal>(&parsed)) {
         m_platform.notice(*refusal == AddressBookRefusal::NoCards
                               ? QStringLiteral("住所録カードがありません")
                               : QStringLiteral("カードが999件を超えているため読み込めません"));
-        return false;
+        return std::nullopt;
     }
-    showFileInCaption(m_store.AddressBookPath);
-    m_store.InterchangePath = ChangeExtension(m_store.AddressBookPath, ".orb");
-    takeLoadedCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
-    return true;
+    return std::move(std::get<std::vector<CardRecord>>(parsed));
 }
 
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
@@ -440,6 +457,7 @@ bool TForm1::saveAddressBook()
     settleCardNumber();
     if (m_store.CardEdited && !ikkentoroku())
         return false;
+    keepBackupOf(m_store.AddressBookPath);
     if (!writeFileOrReport(m_store.AddressBookPath, FormatAddressBook(m_store)))
         return false;
     m_store.StoreModified = false;

@@ -74,6 +74,9 @@ class TForm1 final : public QMainWindow
     void PrintAddrClick();
     // Returns whether the window may close.
     bool FormCloseQuery();
+    // Loads the cards of a backup of the current file, which stays the file that 上書き保存
+    // writes.
+    void Restore1Click();
 
     // The sheets.
     void MtetyoClick();
@@ -121,6 +124,7 @@ class TForm1 final : public QMainWindow
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* PrintAddr = nullptr;
+    QAction* Restore1 = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
     QAction* Mitiran = nullptr;
@@ -168,6 +172,14 @@ class TForm1 final : public QMainWindow
     // Writes the store to AddressBookPath after committing an edited card; shows the error
     // dialog and returns false when either fails. Both flags are cleared on success.
     bool saveAddressBook();
+
+    // The cards of the address-book file at `path`; shows the error dialog or the refusal
+    // and returns nothing when the file cannot be read or is no address book.
+    std::optional<std::vector<CardRecord>> readCardsOrReport(const std::string& path);
+
+    // Keeps the present contents of the address-book file at `path` as a backup, before a
+    // save replaces it. A backup that cannot be kept does not stop the save.
+    void keepBackupOf(const std::string& path);
 
     // Takes `cards` as the new store content after a load or an import: slots above them
     // blanked, the maximum following the count, DNo brought down to the new-card slot when
@@ -236,6 +248,9 @@ class TForm1 final : public QMainWindow
 
     Platform& m_platform;
     CardStore m_store;
+    // Where backups of address-book files are kept; nothing when the user has no folder for
+    // them.
+    std::optional<std::string> m_backupsFolder;
 };
 
 } // namespace velm

@@ -10,7 +10,7 @@ namespace velm
 struct TForm1::SheetKind {
     // The name the messages give the sheet, in UTF-8.
     std::string_view title;
-    // File names inside the program folder.
+    // File names inside the folder of the user's files.
     std::string_view fileName;
     std::string_view formatFileName;
     std::string (*makeSheet)(const CardStore&);
@@ -44,7 +44,7 @@ void TForm1::PitiranClick()
 
 void TForm1::createSheet(const SheetKind& sheet)
 {
-    const std::string path = m_store.ExeDir + std::string(sheet.fileName);
+    const std::string path = m_store.DataDir + std::string(sheet.fileName);
     // The messages name the sheet as e.g. 手帳ファイル(addrb7.txt), with ASCII parentheses.
     const QString named = QString::fromUtf8(sheet.title.data(), qsizetype(sheet.title.size())) +
                           '(' + QLatin1String(sheet.fileName) + ')';
@@ -61,10 +61,10 @@ void TForm1::printSheet(const SheetKind& sheet)
 {
     // An existing sheet is printed as it was last written, and an existing format file
     // keeps the changes the user or the print tool made to it.
-    const std::string path = m_store.ExeDir + std::string(sheet.fileName);
+    const std::string path = m_store.DataDir + std::string(sheet.fileName);
     if (!FileExists(path) && !writeFileOrReport(path, sheet.makeSheet(m_store)))
         return;
-    const std::string formatPath = m_store.ExeDir + std::string(sheet.formatFileName);
+    const std::string formatPath = m_store.DataDir + std::string(sheet.formatFileName);
     if (!FileExists(formatPath) && !writeFileOrReport(formatPath, sheet.makeFormat()))
         return;
     handToPrintTool(path);

@@ -1,6 +1,7 @@
 #include "app/TForm2.h"
 
 #include "app/AppFonts.h"
+#include "app/FolderTexts.h"
 #include "app/Platform.h"
 
 #include <QFont>
@@ -8,12 +9,18 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace velm
 {
 
 namespace
 {
+
+// The folder lines: their left edge, where the first one starts, and the height they add.
+constexpr int kFolderLeft = 24;
+constexpr int kFolderTop = 76;
+constexpr int kFolderLinesHeight = 40;
 
 const QColor LinkColour(0, 0, 255);
 const QColor LinkHoverColour(255, 0, 255);
@@ -81,6 +88,20 @@ void TForm2::showAbout(const QString& versionText)
     show();
     activateWindow();
     Button1->setFocus();
+}
+
+void TForm2::showDataFolder(const QString& folder)
+{
+    Label4 = addLabel(this, kDataFolderCaption, QPoint(kFolderLeft, kFolderTop));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label5 = addLabel(this, folder, QPoint(kFolderLeft, kFolderTop + kFolderLinesHeight / 2));
+    Label5->setObjectName(QStringLiteral("Label5"));
+    // The user may want to copy the folder into a file manager.
+    Label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const int width = std::max(ClientWidth, Label5->width() + 2 * kFolderLeft);
+    setFixedSize(width, ClientHeight + kFolderLinesHeight);
+    Label3->move((width - Label3->width()) / 2, Label3->y());
+    Button1->move((width - Button1->width()) / 2, Button1->y() + kFolderLinesHeight);
 }
 
 void TForm2::Button1Click()

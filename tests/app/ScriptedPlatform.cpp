@@ -42,6 +42,18 @@ std::optional<QString> ScriptedPlatform::runFileDialog(Dialog dialog, const File
     return path;
 }
 
+std::optional<int> ScriptedPlatform::chooseFromList(const ListChoice& choice)
+{
+    lists.push_back(choice);
+    if (listAnswers.empty()) {
+        ADD_FAILURE() << "unscripted list: " << choice.title.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<int> answer = listAnswers.front();
+    listAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedPlatform::startProcess(const QString& program, const QStringList& arguments)
 {
     processes.push_back({program, arguments});
