@@ -48,18 +48,14 @@ ListChoiceDialog::ListChoiceDialog(const Platform::ListChoice& choice, QWidget* 
     m_list->setMinimumWidth(m_list->header()->length() + 2 * m_list->frameWidth() + 24);
     layout->addWidget(m_list);
 
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    layout->addWidget(m_buttons);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    layout->addWidget(buttons);
 
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemActivated, this, &QDialog::accept);
-    connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        m_buttons->button(QDialogButtonBox::Ok)->setEnabled(current != nullptr);
-    });
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_list->currentItem() != nullptr);
     m_list->setFocus();
 }
 

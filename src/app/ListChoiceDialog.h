@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QDialogButtonBox;
 class QTreeWidget;
 
 namespace velm
@@ -27,7 +26,6 @@ class ListChoiceDialog final : public QDialog
 
   private:
     QTreeWidget* m_list = nullptr;
-    QDialogButtonBox* m_buttons = nullptr;
 };
 
 } // namespace velm

@@ -1,7 +1,5 @@
 #include "app/ListChoiceDialog.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -49,16 +47,6 @@ TEST(ListChoiceDialog, ShowsTheRowsAndTakesTheOneChosenByKeyboard)
         EXPECT_EQ(dialog.result(), c.result);
         EXPECT_EQ(dialog.chosenRow(), c.row);
     }
-}
-
-TEST(ListChoiceDialog, AnEmptyListOffersNothingToTake)
-{
-    ListChoiceDialog dialog({kChoice.title, kChoice.prompt, kChoice.headings, {}}, nullptr);
-    EXPECT_EQ(dialog.chosenRow(), -1);
-    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
-    EXPECT_FALSE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
-    EXPECT_TRUE(buttons->button(QDialogButtonBox::Cancel)->isEnabled());
 }
 
 } // namespace
