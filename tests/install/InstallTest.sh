@@ -74,14 +74,19 @@ else
 fi
 
 # Started from its launcher, the installed program makes its data folder and runs. Root
-# writes into read-only folders, so root runs it as nobody.
+# writes into read-only folders, so root runs it as nobody where nobody can run programs.
 chmod -R a-w "$prefix/lib/velm"
 user=$tmp/user
 mkdir -p "$user/home"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody "$user"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    if "${nobody[@]}" true 2>/dev/null; then
+        chown -R nobody "$user"
+        as_user=("${nobody[@]}")
+    else
+        echo "nobody cannot run programs here: root runs the program, which must still write nothing beside itself"
+    fi
 fi
 listing_before=$(ls -la "$prefix/lib/velm")
 "${as_user[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$user/home" \
