@@ -1,5 +1,7 @@
 #include "app/ListChoiceDialog.h"
 
+#include "app/Texts.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -49,8 +51,8 @@ ListChoiceDialog::ListChoiceDialog(const Platform::ListChoice& choice, QWidget* 
     layout->addWidget(m_list);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(texts::kOkButton));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(texts::kCancelButton));
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

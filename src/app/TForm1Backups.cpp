@@ -1,6 +1,6 @@
-#include "app/FolderTexts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "store/Backups.h"
 
 #include <QLocale>
@@ -15,15 +15,19 @@ namespace velm
 namespace
 {
 
-Platform::ListChoice backupChoice(const std::vector<Backup>& backups)
+Platform::ListChoice BackupChoice(const std::vector<Backup>& backups)
 {
-    Platform::ListChoice choice{kRestoreTitle, kRestorePrompt, kBackupHeadings, {}};
+    Platform::ListChoice choice{
+        QString::fromUtf8(texts::kRestoreTitle), QString::fromUtf8(texts::kRestorePrompt), {}, {}};
+    for (const std::string_view heading : texts::kBackupHeadings)
+        choice.headings << QString::fromUtf8(heading);
     const QLocale locale(QLocale::Japanese, QLocale::Japan);
     for (const Backup& backup : backups)
-        choice.rows.push_back(
-            {QString::fromStdString(DisplayTime(backup)),
-             backup.cards ? QString::number(*backup.cards) : kBackupCardsUnknown,
-             kBackupSize.arg(locale.toString(static_cast<qulonglong>(backup.size)))});
+        choice.rows.push_back({QString::fromStdString(DisplayTime(backup)),
+                               QString::fromUtf8(backup.cards ? std::to_string(*backup.cards)
+                                                              : texts::kBackupCardsUnknown),
+                               locale.toString(static_cast<qulonglong>(backup.size)) +
+                                   QString::fromUtf8(texts::kBackupSizeAfterNumber)});
     return choice;
 }
 
@@ -35,7 +39,7 @@ void TForm1::keepBackupOf(const std::string& path)
         return;
     // A full disk or an unwritable state folder costs the backup, never the save.
     if (const auto failure = KeepBackup(*m_backupsFolder, path, BackupStampNow()))
-        qWarning("No backup of %s: %s", path.c_str(), failure->Message().c_str());
+        qWarning("No backup of %s: %s", path.c_str(), failure->message().c_str());
 }
 
 void TForm1::Restore1Click()
@@ -45,13 +49,14 @@ void TForm1::Restore1Click()
                                             ? ListBackups(*m_backupsFolder, m_store.AddressBookPath)
                                             : std::vector<Backup>{};
     if (backups.empty()) {
-        m_platform.notice(kNoBackups);
+        m_platform.notice(QString::fromUtf8(texts::kNoBackups));
         return;
     }
-    const std::optional<int> chosen = m_platform.chooseFromList(backupChoice(backups));
+    const std::optional<int> chosen = m_platform.chooseFromList(BackupChoice(backups));
     if (!chosen || *chosen < 0 || static_cast<std::size_t>(*chosen) >= backups.size())
         return;
-    std::optional<std::vector<CardRecord>> cards = readCardsOrReport(backups[*chosen].path);
+    std::optional<std::vector<CardRecord>> cards =
+        readCards(backups[*chosen].path, &ParseAddressBook);
     if (!cards)
         return;
     // The path, the caption and the file label stay on the current file, which the cards now

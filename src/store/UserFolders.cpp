@@ -57,7 +57,7 @@ std::optional<std::string> XdgFolder(const std::string& variable, const std::str
 
 } // namespace
 
-XdgEnvironment XdgEnvironment::FromProcess()
+XdgEnvironment XdgEnvironment::fromProcess()
 {
     XdgEnvironment env{Variable("XDG_DATA_HOME"), Variable("XDG_STATE_HOME"), Variable("HOME")};
     if (env.home.empty())
@@ -97,16 +97,16 @@ std::optional<FileFailure> MakeFolders(const std::string& folder)
          end = folder.find('/', end + 1)) {
         const std::string step = folder.substr(0, end);
         if (::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST)
-            return FileFailure::FromErrno(errno);
+            return FileFailure::fromErrno(errno);
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return FileFailure::FromErrno(errno);
+        return FileFailure::fromErrno(errno);
     struct stat info {
     };
     if (::stat(folder.c_str(), &info) != 0)
-        return FileFailure::FromErrno(errno);
+        return FileFailure::fromErrno(errno);
     if (!S_ISDIR(info.st_mode))
-        return FileFailure::FromErrno(ENOTDIR);
+        return FileFailure::fromErrno(ENOTDIR);
     return std::nullopt;
 }
 

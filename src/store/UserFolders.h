@@ -16,7 +16,7 @@ struct XdgEnvironment {
     // HOME, or the home folder of the user's account when HOME is unset or empty.
     std::string home;
 
-    static XdgEnvironment FromProcess();
+    static XdgEnvironment fromProcess();
 };
 
 // The file beside the program that marks an installed copy. Whether the program's folder is

@@ -1,10 +1,11 @@
 #include "FormFixture.h"
-#include "app/FolderTexts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "store/Backups.h"
 #include "store/FileIo.h"
 #include "store/UserFolders.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -25,6 +25,8 @@ namespace
 {
 
 namespace fs = std::filesystem;
+using test::MakeCard;
+using test::SameBytes;
 
 QString Q(const std::string& path)
 {
@@ -63,16 +65,13 @@ class ScopedVariable
 };
 
 // The names in a folder, sorted.
-std::vector<std::string> Listing(const std::string& folder)
+QStringList Listing(const std::string& folder)
 {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
+    return QDir(Q(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-const std::vector<CardRecord> kCards{MakeCard(kName, "03-1234"), MakeCard(kOtherName)};
+const std::vector<CardRecord> kCards{MakeCard({.Name1 = kName, .Tel = "03-1234"}),
+                                     MakeCard({.Name1 = kOtherName})};
 
 TEST(UserFiles, TheMarkerMovesTheUsersFilesAndLeavesTheCompanionsBesideTheProgram)
 {
@@ -96,7 +95,7 @@ TEST(UserFiles, TheMarkerMovesTheUsersFilesAndLeavesTheCompanionsBesideTheProgra
         // The program's folder may be read-only; nothing is written into it.
         fs::permissions(fixture.exeDir(), fs::perms::owner_write | fs::perms::group_write,
                         fs::perm_options::remove);
-        const std::vector<std::string> programFiles = Listing(fixture.exeDir());
+        const QStringList programFiles = Listing(fixture.exeDir());
 
         TForm1& form = fixture.start();
         EXPECT_EQ(form.store().DataDir, dataDir);
@@ -166,7 +165,9 @@ TEST_F(BackupCommands, ABackupThatCannotBeKeptDoesNotStopTheSave)
 
     EXPECT_TRUE(fixture.platform.errors.empty());
     EXPECT_FALSE(form().store().StoreModified);
-    EXPECT_EQ(FileBytes(book()), AddressBookBytes({MakeCard(kName, "999"), MakeCard(kOtherName)}));
+    EXPECT_PRED_FORMAT2(SameBytes, FileBytes(book()),
+                        AddressBookBytes({MakeCard({.Name1 = kName, .Tel = "999"}),
+                                          MakeCard({.Name1 = kOtherName})}));
 }
 
 TEST_F(BackupCommands, SavesKeepBackupsOutsideTheFolderAndRestoreLoadsOneWithoutTheFile)
@@ -179,9 +180,9 @@ TEST_F(BackupCommands, SavesKeepBackupsOutsideTheFolderAndRestoreLoadsOneWithout
     const QString caption = form().windowTitle();
     const std::vector<Backup> kept = backups();
     ASSERT_EQ(kept.size(), 2u);
-    EXPECT_EQ(FileBytes(kept[0].path), first);
-    EXPECT_EQ(FileBytes(kept[1].path), original);
-    EXPECT_EQ(Listing(fixture.exeDir()), std::vector<std::string>{"addr.txt"});
+    EXPECT_PRED_FORMAT2(SameBytes, FileBytes(kept[0].path), first);
+    EXPECT_PRED_FORMAT2(SameBytes, FileBytes(kept[1].path), original);
+    EXPECT_EQ(Listing(fixture.exeDir()), QStringList{QStringLiteral("addr.txt")});
 
     fixture.platform.listAnswers.push_back(1); // the older one: the file as it was at start
     form().Restore1->trigger();
@@ -189,13 +190,13 @@ TEST_F(BackupCommands, SavesKeepBackupsOutsideTheFolderAndRestoreLoadsOneWithout
     ASSERT_EQ(fixture.platform.lists.size(), 1u);
     const Platform::ListChoice& shown = fixture.platform.lists[0];
     EXPECT_EQ(shown.title, QStringLiteral("バックアップから復元"));
-    EXPECT_EQ(shown.headings, kBackupHeadings);
+    EXPECT_EQ(shown.headings, (QStringList{QStringLiteral("日時"), QStringLiteral("カード数"),
+                                           QStringLiteral("サイズ")}));
     ASSERT_EQ(shown.rows.size(), 2u);
-    EXPECT_EQ(
-        shown.rows[1],
-        (QStringList{Q(DisplayTime(kept[1])), QStringLiteral("2"),
-                     QStringLiteral("%1 バイト")
-                         .arg(QLocale(QLocale::Japanese).toString(qulonglong(kept[1].size)))}));
+    EXPECT_EQ(shown.rows[1],
+              (QStringList{Q(DisplayTime(kept[1])), QStringLiteral("2"),
+                           QLocale(QLocale::Japanese).toString(qulonglong(kept[1].size)) +
+                               QStringLiteral(" バイト")}));
     EXPECT_EQ(form().Tel->text(), QStringLiteral("03-1234"));
     EXPECT_EQ(form().store().CardCount, 2);
     EXPECT_TRUE(form().store().StoreModified);
@@ -203,18 +204,21 @@ TEST_F(BackupCommands, SavesKeepBackupsOutsideTheFolderAndRestoreLoadsOneWithout
     EXPECT_EQ(form().store().AddressBookPath, book());
     EXPECT_EQ(form().windowTitle(), caption);
     EXPECT_EQ(form().Label2->text(), QStringLiteral("FILE : addr.txt"));
-    EXPECT_EQ(FileBytes(book()), saved) << "the file waits for the user's save";
+    EXPECT_PRED_FORMAT2(SameBytes, FileBytes(book()), saved)
+        << "the file waits for the user's save";
 
     fixture.platform.answers.push_back(Platform::Answer::Cancel);
     EXPECT_FALSE(form().FormCloseQuery());
-    ASSERT_EQ(fixture.platform.questions.size(), 1u);
-    EXPECT_EQ(fixture.platform.questions[0].caption, QStringLiteral("保存確認"));
+    ExpectOneQuestion(fixture.platform,
+                      QStringLiteral("カードが変更されています。上書きしますか？"),
+                      QStringLiteral("保存確認"), Platform::Buttons::YesNoCancel);
 }
 
 TEST_F(BackupCommands, RestoreWithoutBackupsOrCancelledChangesNothing)
 {
     form().Restore1Click();
-    EXPECT_EQ(fixture.platform.notices, std::vector<QString>{kNoBackups});
+    EXPECT_EQ(fixture.platform.notices,
+              std::vector<QString>{QStringLiteral("この住所録のバックアップはありません")});
     EXPECT_TRUE(fixture.platform.lists.empty());
 
     saveWithTel(QStringLiteral("111"));

@@ -1,7 +1,7 @@
 #include "store/Backups.h"
 
-#include "FileSizeLimit.h"
-#include "ScratchFolder.h"
+#include "support/FileSizeLimit.h"
+#include "support/ScratchFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@ namespace velm
 namespace
 {
 
-using testing::FileSizeLimit;
-using testing::ScratchFolder;
+using test::FileSizeLimit;
+using test::ScratchFolder;
 
 TEST(BackupNames, CarryTheStampAndTheCounterAfterTheBooksName)
 {
@@ -162,7 +162,7 @@ TEST_F(BackupsTest, ACopyCutShortByAFullDiskLeavesNoTraceAndIsReported)
         full = KeepBackup(backups(), book(), "20261208-100001");
     }
     ASSERT_TRUE(full.has_value());
-    EXPECT_EQ(full->Message(), "I/O error 27");
+    EXPECT_EQ(full->message(), "I/O error 27");
     EXPECT_EQ(copies(), (std::vector<std::string>{"20261208-100000=v1"}));
     EXPECT_EQ(
         std::distance(std::filesystem::directory_iterator(BackupFolderOf(backups(), book())), {}),

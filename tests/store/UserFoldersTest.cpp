@@ -1,6 +1,6 @@
 #include "store/UserFolders.h"
 
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace
 {
 
 namespace fs = std::filesystem;
-using testing::ScratchFolder;
+using test::ScratchFolder;
 
 const std::string kExeDir = "/opt/velm/lib/velm/";
 
@@ -80,7 +80,7 @@ TEST(UserFolders, MakeFoldersKeepsWhatIsThereAndReportsWhatIsInTheWay)
     scratch.put("file", "x");
     const auto blocked = MakeFolders(scratch / "file/velm/");
     ASSERT_TRUE(blocked.has_value());
-    EXPECT_EQ(blocked->kind, FileFailure::Kind::NotFound) << blocked->Message();
+    EXPECT_EQ(blocked->kind, FileFailure::Kind::NotFound) << blocked->message();
     const auto itself = MakeFolders(scratch / "file");
     ASSERT_TRUE(itself.has_value());
     EXPECT_EQ(itself->systemError, ENOTDIR);
