@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/ListChoiceDialog.h"
 #include "app/Texts.h"
 
 #include <QAbstractButton>
@@ -174,6 +175,14 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
 qsizetype QtPlatform::chosenFilter(Dialog dialog) const
 {
     return m_chosenFilter[static_cast<std::size_t>(dialog)];
+}
+
+std::optional<int> QtPlatform::chooseFromList(const ListChoice& choice)
+{
+    ListChoiceDialog dialog(choice, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0)
+        return std::nullopt;
+    return dialog.chosenRow();
 }
 
 void QtPlatform::startProcess(const QString& program, const QStringList& arguments)

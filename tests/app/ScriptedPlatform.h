@@ -36,12 +36,15 @@ class ScriptedPlatform final : public Platform
     std::deque<std::optional<QString>> dialogResults;
     // The filter entry the user chose in every file dialog.
     qsizetype filterChoice = 0;
+    // Row indexes, or nothing for Cancel.
+    std::deque<std::optional<int>> listAnswers;
 
     // Records.
     std::vector<QString> notices;
     std::vector<Question> questions;
     std::vector<QString> errors;
     std::vector<DialogRun> dialogs;
+    std::vector<ListChoice> lists;
     std::vector<ProcessStart> processes;
     std::vector<QString> textViewerFiles;
     std::vector<QString> shellOpens;
@@ -51,6 +54,7 @@ class ScriptedPlatform final : public Platform
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
     qsizetype chosenFilter(Dialog) const override { return filterChoice; }
+    std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     void shellOpen(const QString& target) override;

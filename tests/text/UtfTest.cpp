@@ -1,6 +1,6 @@
 #include "text/Utf.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,7 +12,7 @@ namespace
 {
 
 using namespace std::string_view_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 TEST(Utf8, ReadsWellFormedSequencesAndRejectsTheRest)
 {
