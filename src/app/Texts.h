@@ -79,6 +79,8 @@ inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて
 inline constexpr std::string_view kNoCards = "住所録カードがありません";
 inline constexpr std::string_view kTooManyCardsToRead =
     "カードが999件を超えているため読み込めません";
+// Any file a command reads: the notice of one larger than the program reads (64 MiB).
+inline constexpr std::string_view kFileTooLarge = "ファイルが大きすぎます（64MBまで）";
 inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
 inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
@@ -158,11 +160,11 @@ inline constexpr std::array<std::string_view, 14> kMenuItems{
 
 // The questions, notices, their captions and the file dialogs' titles, which the manual
 // quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 17> kQuotedMessages{
-    kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
-    kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
-    kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle};
+inline constexpr std::array<std::string_view, 18> kQuotedMessages{
+    kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
+    kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
+    kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
+    kSaveAsTitle,   kImportTitle,        kExportTitle};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};
