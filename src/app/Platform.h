@@ -24,6 +24,8 @@ class Platform
         // Display texts and patterns alternate, separated by "|", e.g.
         // "住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*".
         QString filter;
+        // Added, after a full stop, to a chosen name that has no extension and names no
+        // existing file.
         QString defaultExtension;
         // A full path, or a bare name that the dialog shows in the current folder.
         QString fileName;

@@ -36,7 +36,8 @@ class QtPlatform final : public Platform
 };
 
 // Turns a filter of alternating display texts and patterns separated by "|" into Qt's
-// name filters, one per entry.
+// name filters, one per entry: the display text, then the entry's patterns in parentheses,
+// which a dialog that hides the filters' details does not show.
 QStringList NameFiltersFromPipeList(const QString& filter);
 
 } // namespace velm
