@@ -55,8 +55,9 @@ class Platform
     // search path, otherwise the desktop's default application for the file.
     virtual void openInTextViewer(const QString& file) = 0;
 
-    // Opens a file or web address with the desktop's default application; silent on failure.
-    virtual void shellOpen(const QString& target) = 0;
+    // Opens a file or web address with the desktop's default application; false when no
+    // program was found to open it. A program that fails after it started is not seen.
+    virtual bool shellOpen(const QString& target) = 0;
 };
 
 } // namespace velm

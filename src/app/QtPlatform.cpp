@@ -179,11 +179,11 @@ void QtPlatform::openInTextViewer(const QString& file)
         QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-void QtPlatform::shellOpen(const QString& target)
+bool QtPlatform::shellOpen(const QString& target)
 {
     const QUrl url =
         QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace velm

@@ -26,7 +26,7 @@ class QtPlatform final : public Platform
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
 
   private:
     QWidget* m_dialogParent = nullptr;

@@ -127,6 +127,11 @@ inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルで
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
 
+// 解説 when the desktop has no program that opens the manual: this, then on a line of its
+// own the manual's full path.
+inline constexpr std::string_view kManualNotOpened =
+    "解説を開くプログラムが見つかりません。次のファイルをブラウザで開いてください。";
+
 // The About box. Its version line is this, then the store's version text.
 inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
 // The version line until the box is first shown.
@@ -160,11 +165,11 @@ inline constexpr std::array<std::string_view, 14> kMenuItems{
 
 // The questions, notices, their captions and the file dialogs' titles, which the manual
 // quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 18> kQuotedMessages{
+inline constexpr std::array<std::string_view, 19> kQuotedMessages{
     kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
     kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
     kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
-    kSaveAsTitle,   kImportTitle,        kExportTitle};
+    kSaveAsTitle,   kImportTitle,        kExportTitle,        kManualNotOpened};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};

@@ -34,6 +34,8 @@ class ScriptedPlatform final : public Platform
     // Scripts.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> dialogResults;
+    // Whether the desktop has a program that opens what shellOpen is given.
+    bool shellOpenFindsAProgram = true;
 
     // Records.
     std::vector<QString> notices;
@@ -50,7 +52,7 @@ class ScriptedPlatform final : public Platform
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
 };
 
 // Expects that exactly one question was asked: `text` under `caption` with `buttons`.
