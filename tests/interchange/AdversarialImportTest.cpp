@@ -50,6 +50,8 @@ template <typename Function> double SecondsFor(Function&& run)
 // A generous bound for a few linear passes over tens of megabytes, even in an instrumented
 // build on a busy machine.
 constexpr double kSecondsForHugeInput = 10.0;
+// Well under a second in an ordinary build; the margin is for an instrumented one.
+constexpr double kSecondsForManyShortLines = 2.0;
 
 TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
 {
@@ -86,6 +88,39 @@ TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
         if (c.cards > 0) {
             EXPECT_EQ(cards->front().Name1.view(), c.name1) << c.what;
         }
+    }
+}
+
+// Millions of short lines of each kind: the work of a line follows its length, so any file
+// up to the read limit imports well within a second.
+TEST(AdversarialImport, ShortLinesUpToTheReadLimitImportQuickly)
+{
+    struct ShortLinesCase {
+        const char* what;
+        std::string line;
+    };
+    const ShortLinesCase cases[] = {
+        {"tag lines of one known tag", "\"I\",\"NAME\",\r\n"},
+        {"tag lines of one other tag", "\"I\",\"X\",\r\n"},
+        {"tag lines without a value", "\"I\"\r\n"},
+        {"a long and a short tag line by turns",
+         "\"I\"," + Repeated("\"NAME\",", 50) + "\r\n\"I\",\r\n"},
+        {"lines of another record type", "\"X\",\"NAME\",\r\n"},
+    };
+    constexpr std::size_t kReadLimit = std::size_t(64) << 20;
+    constexpr std::string_view kCard = "\"D\",\"y\",\"n\",\r\n";
+    for (const ShortLinesCase& c : cases) {
+        std::string file(kHeader);
+        file.reserve(kReadLimit);
+        while (file.size() + c.line.size() + kCard.size() <= kReadLimit)
+            file += c.line;
+        file += kCard;
+        std::variant<std::vector<CardRecord>, OrbiRefusal> result;
+        const double seconds = SecondsFor([&] { result = ParseOrbi(file); });
+        EXPECT_LT(seconds, kSecondsForManyShortLines) << c.what;
+        const auto* cards = std::get_if<std::vector<CardRecord>>(&result);
+        ASSERT_NE(cards, nullptr) << c.what;
+        EXPECT_EQ(cards->size(), 1u) << c.what;
     }
 }
 
