@@ -27,7 +27,7 @@ class QuietPlatform final : public Platform
     }
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}
-    void shellOpen(const QString&) override {}
+    bool shellOpen(const QString&) override { return true; }
 };
 
 } // namespace velm
