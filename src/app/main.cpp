@@ -1,4 +1,5 @@
 #include "app/AppFonts.h"
+#include "app/InputMethodModule.h"
 #include "app/QtPlatform.h"
 #include "app/TForm1.h"
 
@@ -10,6 +11,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Qt loads its input method while the application object is created.
+    velm::ChooseInputMethodModule();
     QApplication application(argc, argv);
     // Every text of the program is Japanese; so are Qt's own dialog texts.
     QTranslator qtTexts;
