@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/ListChoiceDialog.h"
 #include "app/Texts.h"
 
 #include <QAbstractButton>
@@ -145,6 +146,14 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
         return std::nullopt;
     chosenFilter = std::max<qsizetype>(0, nameFilters.indexOf(fileDialog.selectedNameFilter()));
     return QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
+}
+
+std::optional<int> QtPlatform::chooseFromList(const ListChoice& choice)
+{
+    ListChoiceDialog dialog(choice, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0)
+        return std::nullopt;
+    return dialog.chosenRow();
 }
 
 void QtPlatform::startProcess(const QString& program, const QStringList& arguments)

@@ -1,11 +1,13 @@
 #include "app/TForm1.h"
 
 #include "app/AppFonts.h"
+#include "app/CardListWindow.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "app/Texts.h"
 #include "store/AddressBookFile.h"
 #include "store/CardLayout.h"
+#include "store/UserFolders.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
 #include "text/TypedText.h"
@@ -106,6 +108,10 @@ constexpr MenuItemLayout kFileItems[] = {
     {texts::kSaveAsItem, &TForm1::SaveAs1, &TForm1::SaveAs1Click},
     {},
     {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
+    {},
+    {texts::kRestoreItem, &TForm1::Restore1, &TForm1::Restore1Click},
+    {},
+    {texts::kCardListItem, &TForm1::CardList1, &TForm1::CardList1Click},
 };
 constexpr MenuItemLayout kSheetItems[] = {
     {texts::kCreateNotebookItem, &TForm1::Mtetyo, &TForm1::MtetyoClick},
@@ -145,9 +151,14 @@ TForm1::TForm1(Platform& platform, std::string exeDir, QWidget* parent)
     connectHandlers();
     FormCreate();
     Form2 = new TForm2(m_platform, this);
+    Form2->showDataFolder(QFile::decodeName(m_store.DataDir.c_str()));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The card list reads the store, which goes before the child windows do.
+    delete m_cardList;
+}
 
 void TForm1::createComponents()
 {
@@ -253,7 +264,8 @@ void TForm1::createMenus()
     for (const MenuLayout& layout : kMenuBar) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.caption));
         this->*layout.menu = menu;
-        // A menu command acts on the text as the user sees it, composition included.
+        // A command acts on the text as the user sees it, composition included. Opening the
+        // menu commits it while its box still has the focus; a shortcut commits it as well.
         connect(menu, &QMenu::aboutToShow, this, &TForm1::commitCompositions);
         for (const MenuItemLayout& item : layout.items) {
             if (!item.action) {
@@ -263,8 +275,10 @@ void TForm1::createMenus()
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             this->*item.action = action;
             if (item.command)
-                connect(action, &QAction::triggered, this,
-                        [this, command = item.command] { (this->*command)(); });
+                connect(action, &QAction::triggered, this, [this, command = item.command] {
+                    commitCompositions();
+                    (this->*command)();
+                });
         }
     }
     // The print items and the timer wait for their tools (FormCreate).
@@ -273,6 +287,7 @@ void TForm1::createMenus()
     Zanter->setEnabled(false);
     mame->setCheckable(true);
     mame->setChecked(true);
+    CardList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
 void TForm1::connectHandlers()
@@ -302,7 +317,10 @@ void TForm1::FormCreate()
         Ptetyo->setEnabled(true);
         Pitiran->setEnabled(true);
     }
-    m_store.AddressBookPath = pathInExeDir(texts::kAddressBookFile);
+    const XdgEnvironment environment = XdgEnvironment::fromProcess();
+    m_store.DataDir = ChooseDataFolder(m_store.ExeDir, environment);
+    m_backupsFolder = BackupsFolderFor(environment);
+    m_store.AddressBookPath = pathInDataDir(texts::kAddressBookFile);
     m_store.InterchangePath =
         ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
     if (FileExists(m_store.AddressBookPath) && !Loaddatafile())
@@ -432,6 +450,11 @@ std::string TForm1::pathInExeDir(std::string_view name) const
     return m_store.ExeDir + std::string(name);
 }
 
+std::string TForm1::pathInDataDir(std::string_view name) const
+{
+    return m_store.DataDir + std::string(name);
+}
+
 void TForm1::followCardCount()
 {
     UpDown1->setMaximum(std::min(m_store.CardCount + 1, CardStore::kCapacity));
@@ -465,6 +488,7 @@ bool TForm1::ikkentoroku()
     m_store.commit(*k, texts);
     if (m_store.CardCount != countBefore)
         followCardCount();
+    cardsChanged();
     return true;
 }
 
@@ -498,6 +522,7 @@ void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
     // card shown again after the new cards are in.
     settleCardNumber();
     m_store.replaceCards(std::move(cards));
+    cardsChanged();
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
     const std::optional<std::int32_t> shown = typedCardNumber();
@@ -573,6 +598,7 @@ bool TForm1::saveAddressBook()
     settleCardNumber();
     if (m_store.CardEdited && !ikkentoroku())
         return false;
+    keepBackupOf(m_store.AddressBookPath);
     if (!writeFileOrReport(m_store.AddressBookPath, FormatAddressBook(m_store)))
         return false;
     m_store.StoreModified = false;

@@ -20,7 +20,7 @@ inline constexpr std::string_view kProgramName = "VELM";
 // The main window's caption once a file is loaded: this, then the file's folder.
 inline constexpr std::string_view kCaptionBeforeFolder = "VELM - ";
 
-// Files beside the program.
+// The address-book file in the folder of the user's files, and the files beside the program.
 inline constexpr std::string_view kAddressBookFile = "addr.txt";
 inline constexpr std::string_view kAddressBookExtension = ".txt";
 inline constexpr std::string_view kInterchangeExtension = ".orb";
@@ -67,6 +67,8 @@ inline constexpr std::string_view kOpenItem = "開(&O)";
 inline constexpr std::string_view kSaveItem = "上書き保存(&S)";
 inline constexpr std::string_view kSaveAsItem = "名前をつけて保存(&A)";
 inline constexpr std::string_view kPrintAddressBookItem = "編集・印刷(&P)";
+inline constexpr std::string_view kRestoreItem = "バックアップから復元(&R)...";
+inline constexpr std::string_view kCardListItem = "カード一覧(&L)...";
 inline constexpr std::string_view kSheetMenu = "作成(&M)";
 inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
 inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
@@ -101,6 +103,17 @@ inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
 inline constexpr std::string_view kSaveCaption = "保存確認";
 
+// The backups of the address-book file. The list shows, for each, when the file was
+// replaced, its cards and its size; the size is a number with thousands separators, then
+// its text, and a backup that cannot be read as an address book has no number of cards.
+inline constexpr std::string_view kRestoreTitle = "バックアップから復元";
+inline constexpr std::string_view kRestorePrompt =
+    "読み込むバックアップを選んでください。\n住所録ファイルは上書き保存するまで変わりません。";
+inline constexpr std::array<std::string_view, 3> kBackupHeadings{"日時", "カード数", "サイズ"};
+inline constexpr std::string_view kBackupSizeAfterNumber = " バイト";
+inline constexpr std::string_view kBackupCardsUnknown = "-";
+inline constexpr std::string_view kNoBackups = "この住所録のバックアップはありません";
+
 // Cards.
 inline constexpr std::string_view kStoreFull = "カードは999件までです";
 inline constexpr std::string_view kDeleteQuestion = "このカードを削除しますか？";
@@ -110,7 +123,7 @@ inline constexpr std::string_view kDeleteCaption = "削除確認";
 inline constexpr std::string_view kNotACardNumberAfterQuote = "' is not a valid card number";
 
 // A sheet: the title its messages give it, its file and the print tool's format file for
-// it, both in the program folder.
+// it, both in the folder of the user's files.
 struct SheetTexts {
     std::string_view title;
     std::string_view fileName;
@@ -142,12 +155,28 @@ inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルで
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
 
+// The card list window: its caption, the search box's hint and the column headers, left to
+// right.
+inline constexpr std::string_view kCardListTitle = "カード一覧";
+inline constexpr std::string_view kSearchHint = "名前・読み・住所・電話などで検索";
+inline constexpr std::array<std::string_view, 9> kCardListColumns{
+    "Ｎｏ．", "名前１", "名前２", "読み", "印", "〒", "住所１", "電話", "会社"};
+
+// The card list's status line, "n / CardCount 件": the cards shown and the cards in the
+// store.
+inline std::string ShownOfCount(int shown, int count)
+{
+    return std::to_string(shown) + " / " + std::to_string(count) + " 件";
+}
+
 // The About box. Its version line is this, then the store's version text.
 inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
 // The version line until the box is first shown.
 inline constexpr std::string_view kAboutVersionPlaceholder = "住所録／VELM v0.00";
 inline constexpr std::string_view kAboutMaker = "© 2026 VELM project";
 inline constexpr std::string_view kAboutWebAddress = "https://velm.example.com/";
+// The line above the folder of the user's files.
+inline constexpr std::string_view kDataFolderCaption = "住所録の場所:";
 
 // Buttons of the message boxes.
 inline constexpr std::string_view kOkButton = "OK";
@@ -167,19 +196,19 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 14> kMenuItems{
-    kOpenItem,           kSaveItem,       kSaveAsItem,        kPrintAddressBookItem,
-    kCreateNotebookItem, kCreateListItem, kPrintNotebookItem, kPrintListItem,
-    kImportItem,         kExportItem,     kMameJoinItem,      kAboutItem,
-    kManualItem,         kTimerItem};
+inline constexpr std::array<std::string_view, 16> kMenuItems{
+    kOpenItem,          kSaveItem,      kSaveAsItem,         kPrintAddressBookItem,
+    kRestoreItem,       kCardListItem,  kCreateNotebookItem, kCreateListItem,
+    kPrintNotebookItem, kPrintListItem, kImportItem,         kExportItem,
+    kMameJoinItem,      kAboutItem,     kManualItem,         kTimerItem};
 
-// The questions, notices, their captions and the file dialogs' titles, which the manual
-// quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 17> kQuotedMessages{
+// The questions, notices, their captions, the file dialogs' titles and the card list's
+// caption, which the manual quotes; the sheet messages follow the name of each sheet.
+inline constexpr std::array<std::string_view, 20> kQuotedMessages{
     kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
     kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
     kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle};
+    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle,   kCardListTitle};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};
