@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,22 @@ inline constexpr std::string_view kDeleteButton = "削除";
 // Jusyo2, PostNo, Tel, biko1, biko2, biko3.
 inline constexpr std::array<std::string_view, 11> kCardBoxLabels{
     "名前１", "２", "読み", "印", "住所１", "住所２", "〒", "電話", "会社", "所属", "メモ"};
+
+// The tooltip of a card box: how much of its value the address-book file keeps, as in
+// 住所録ファイルには全角20文字（40バイト）まで保存されます for a column of 40 bytes.
+inline constexpr std::string_view kFileColumnBeforeCharacters = "住所録ファイルには全角";
+inline constexpr std::string_view kFileColumnBeforeBytes = "文字（";
+inline constexpr std::string_view kFileColumnAfterBytes = "バイト）まで保存されます";
+
+inline std::string FileColumnTooltip(std::size_t bytes)
+{
+    std::string tooltip(kFileColumnBeforeCharacters);
+    tooltip += std::to_string(bytes / 2);
+    tooltip += kFileColumnBeforeBytes;
+    tooltip += std::to_string(bytes);
+    tooltip += kFileColumnAfterBytes;
+    return tooltip;
+}
 
 // The menus and their items.
 inline constexpr std::string_view kFileMenu = "住所録(&F)";
