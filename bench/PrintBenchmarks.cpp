@@ -1,6 +1,7 @@
 #include "FullStore.h"
 #include "RawIo.h"
 #include "ScratchFolder.h"
+#include "app/Texts.h"
 #include "blent/BlentMain.h"
 #include "blent/TextSheet.h"
 #include "print/PaperOutput.h"
@@ -53,8 +54,8 @@ class SilentPrintDesk final : public print::PrintDesk
 // The notebook sheet of the full store and its format file, as 手帳印刷 leaves them.
 std::string WriteNotebook()
 {
-    RawWrite(ScratchPath("addrb7.bpc"), Maketetyobpc());
-    const std::string path = ScratchPath("addrb7.txt");
+    RawWrite(ScratchPath(texts::kNotebookSheet.formatFileName), Maketetyobpc());
+    const std::string path = ScratchPath(texts::kNotebookSheet.fileName);
     RawWrite(path, Maketetyo(FullStore()));
     return path;
 }
@@ -62,7 +63,7 @@ std::string WriteNotebook()
 void BM_NotebookPdf(benchmark::State& state)
 {
     const std::string sheetPath = WriteNotebook();
-    const QString pdf = QString::fromStdString(ScratchPath("addrb7.pdf"));
+    const QString pdf = QString::fromStdString(ScratchPath("notebook.pdf"));
     int sheets = 0;
     int pages = 0;
     for (auto _ : state) {

@@ -41,6 +41,12 @@ void TargetReporter::check(const Run& run)
             m_misses.push_back(name + ": " + std::to_string(ratio->second.value) +
                                " times its raw read or write");
     }
+    if (const auto target = run.counters.find("target_ms"); target != run.counters.end()) {
+        ++m_checked;
+        if (seconds * 1000 > target->second.value)
+            m_misses.push_back(name + ": " + std::to_string(seconds * 1000) + " ms, target " +
+                               std::to_string(target->second.value) + " ms");
+    }
     if (name.find("StartWindow") != std::string::npos) {
         ++m_checked;
         if (seconds > kMaxStartupSeconds)

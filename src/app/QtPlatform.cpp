@@ -1,5 +1,6 @@
 #include "app/QtPlatform.h"
 
+#include "app/ListChoiceDialog.h"
 #include "app/Texts.h"
 
 #include <QAbstractButton>
@@ -163,6 +164,14 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     chosenFilter = entries ? std::max(0, entries->currentIndex()) : 0;
     return QDir::toNativeSeparators(
         WithDefaultExtension(fileDialog.selectedFiles().constFirst(), setup.defaultExtension));
+}
+
+std::optional<int> QtPlatform::chooseFromList(const ListChoice& choice)
+{
+    ListChoiceDialog dialog(choice, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenRow() < 0)
+        return std::nullopt;
+    return dialog.chosenRow();
 }
 
 void QtPlatform::startProcess(const QString& program, const QStringList& arguments)

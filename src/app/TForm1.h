@@ -24,14 +24,15 @@ class QAction;
 class QFrame;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
 namespace velm
 {
 
+class CardListWindow;
 class ShiftJisLineEdit;
+class SingleLineEdit;
 class TForm2;
 
 // The main window: the card editor. It shows one card of the card store at a time in
@@ -80,6 +81,9 @@ class TForm1 final : public QMainWindow
     void PrintAddrClick();
     // Returns whether the window may close.
     bool FormCloseQuery();
+    // Loads the cards of a backup of the current file, which stays the file that 上書き保存
+    // writes.
+    void Restore1Click();
 
     // The sheets.
     void MtetyoClick();
@@ -93,6 +97,12 @@ class TForm1 final : public QMainWindow
     bool ORBIread();
     bool ORBIwrite();
 
+    // The card list window.
+    void CardList1Click();
+    // Leaves the card on screen as an arrow move does, committing an edited card, and shows
+    // card `card` with the focus in Name1.
+    void showCardFromList(int card);
+
     // Help.
     void About1Click();
     void M1Click();
@@ -100,7 +110,7 @@ class TForm1 final : public QMainWindow
 
     // The widgets, under the names the commands know them by.
     QLabel* Label3 = nullptr;
-    QLineEdit* DNo = nullptr;
+    SingleLineEdit* DNo = nullptr;
     UpDown* UpDown1 = nullptr;
     QPushButton* Button3 = nullptr;
     QLabel* Label4 = nullptr;
@@ -127,6 +137,8 @@ class TForm1 final : public QMainWindow
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* PrintAddr = nullptr;
+    QAction* Restore1 = nullptr;
+    QAction* CardList1 = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
     QAction* Mitiran = nullptr;
@@ -156,6 +168,16 @@ class TForm1 final : public QMainWindow
 
     void adjustSelectionOnFocus(QObject* watched);
 
+    // Centres the window on its screen; the window manager may still place it elsewhere.
+    void centreOnScreen();
+
+    // Presses the focused push button when the key is Enter; returns whether it did.
+    bool pressButtonWithEnter(QWidget* focused, const QKeyEvent* event);
+
+    // Commits what an input method is composing in DNo or a card box into that box, so
+    // that the command about to act sees it, as if the user had confirmed it first.
+    void commitCompositions();
+
     // The eleven card boxes in record order.
     std::array<ShiftJisLineEdit*, CardRecord::kFieldCount> cardBoxes() const;
 
@@ -171,8 +193,12 @@ class TForm1 final : public QMainWindow
     // the card the user sees.
     void settleCardNumber();
 
-    // The file `name` in the program folder.
+    // The file `name` in the program folder: the program's companions.
     std::string pathInExeDir(std::string_view name) const;
+
+    // The file `name` in the folder of the user's files, where every file the user's cards
+    // go to by default lives.
+    std::string pathInDataDir(std::string_view name) const;
 
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
@@ -251,9 +277,16 @@ class TForm1 final : public QMainWindow
     // previous path comes back. Returns what the step returned.
     bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
 
+    // Private helpers of the backups (TForm1Backups.cpp).
+
+    // Keeps the present contents of the address-book file at `path` as a backup, before a
+    // save replaces it. A backup that cannot be kept does not stop the save.
+    void keepBackupOf(const std::string& path);
+
     // Private helpers of the sheet commands (TForm1Sheets.cpp).
 
-    // One of the two printable sheets: its files beside the program and its writers.
+    // One of the two printable sheets: its files in the folder of the user's files and its
+    // writers.
     struct SheetKind;
     static const SheetKind kNotebookSheet;
     static const SheetKind kListSheet;
@@ -274,8 +307,19 @@ class TForm1 final : public QMainWindow
     std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
                                                      std::string_view title);
 
+    // Private helpers of the card list (TForm1CardList.cpp).
+
+    // Tells the card list, when there is one, that the cards in the store have changed.
+    void cardsChanged();
+
     Platform& m_platform;
     CardStore m_store;
+    bool m_shownBefore = false;
+    // Made when first opened; a child window, deleted with this one.
+    CardListWindow* m_cardList = nullptr;
+    // Where backups of address-book files are kept; nothing when the user has no folder for
+    // them.
+    std::optional<std::string> m_backupsFolder;
 };
 
 template <typename Refusal>

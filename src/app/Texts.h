@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,7 @@ inline constexpr std::string_view kProgramName = "VELM";
 // The main window's caption once a file is loaded: this, then the file's folder.
 inline constexpr std::string_view kCaptionBeforeFolder = "VELM - ";
 
-// Files beside the program.
+// The address-book file in the folder of the user's files, and the files beside the program.
 inline constexpr std::string_view kAddressBookFile = "addr.txt";
 inline constexpr std::string_view kAddressBookExtension = ".txt";
 inline constexpr std::string_view kInterchangeExtension = ".orb";
@@ -44,12 +45,30 @@ inline constexpr std::string_view kDeleteButton = "削除";
 inline constexpr std::array<std::string_view, 11> kCardBoxLabels{
     "名前１", "２", "読み", "印", "住所１", "住所２", "〒", "電話", "会社", "所属", "メモ"};
 
+// The tooltip of a card box: how much of its value the address-book file keeps, as in
+// 住所録ファイルには全角20文字（40バイト）まで保存されます for a column of 40 bytes.
+inline constexpr std::string_view kFileColumnBeforeCharacters = "住所録ファイルには全角";
+inline constexpr std::string_view kFileColumnBeforeBytes = "文字（";
+inline constexpr std::string_view kFileColumnAfterBytes = "バイト）まで保存されます";
+
+inline std::string FileColumnTooltip(std::size_t bytes)
+{
+    std::string tooltip(kFileColumnBeforeCharacters);
+    tooltip += std::to_string(bytes / 2);
+    tooltip += kFileColumnBeforeBytes;
+    tooltip += std::to_string(bytes);
+    tooltip += kFileColumnAfterBytes;
+    return tooltip;
+}
+
 // The menus and their items.
 inline constexpr std::string_view kFileMenu = "住所録(&F)";
 inline constexpr std::string_view kOpenItem = "開(&O)";
 inline constexpr std::string_view kSaveItem = "上書き保存(&S)";
 inline constexpr std::string_view kSaveAsItem = "名前をつけて保存(&A)";
 inline constexpr std::string_view kPrintAddressBookItem = "編集・印刷(&P)";
+inline constexpr std::string_view kRestoreItem = "バックアップから復元(&R)...";
+inline constexpr std::string_view kCardListItem = "カード一覧(&L)...";
 inline constexpr std::string_view kSheetMenu = "作成(&M)";
 inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
 inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
@@ -86,6 +105,17 @@ inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
 inline constexpr std::string_view kSaveCaption = "保存確認";
 
+// The backups of the address-book file. The list shows, for each, when the file was
+// replaced, its cards and its size; the size is a number with thousands separators, then
+// its text, and a backup that cannot be read as an address book has no number of cards.
+inline constexpr std::string_view kRestoreTitle = "バックアップから復元";
+inline constexpr std::string_view kRestorePrompt =
+    "読み込むバックアップを選んでください。\n住所録ファイルは上書き保存するまで変わりません。";
+inline constexpr std::array<std::string_view, 3> kBackupHeadings{"日時", "カード数", "サイズ"};
+inline constexpr std::string_view kBackupSizeAfterNumber = " バイト";
+inline constexpr std::string_view kBackupCardsUnknown = "-";
+inline constexpr std::string_view kNoBackups = "この住所録のバックアップはありません";
+
 // Cards.
 inline constexpr std::string_view kStoreFull = "カードは999件までです";
 inline constexpr std::string_view kDeleteQuestion = "このカードを削除しますか？";
@@ -95,7 +125,7 @@ inline constexpr std::string_view kDeleteCaption = "削除確認";
 inline constexpr std::string_view kNotACardNumberAfterQuote = "' is not a valid card number";
 
 // A sheet: the title its messages give it, its file and the print tool's format file for
-// it, both in the program folder.
+// it, both in the folder of the user's files.
 struct SheetTexts {
     std::string_view title;
     std::string_view fileName;
@@ -132,12 +162,28 @@ inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩ�
 inline constexpr std::string_view kManualNotOpened =
     "解説を開くプログラムが見つかりません。次のファイルをブラウザで開いてください。";
 
+// The card list window: its caption, the search box's hint and the column headers, left to
+// right.
+inline constexpr std::string_view kCardListTitle = "カード一覧";
+inline constexpr std::string_view kSearchHint = "名前・読み・住所・電話などで検索";
+inline constexpr std::array<std::string_view, 9> kCardListColumns{
+    "Ｎｏ．", "名前１", "名前２", "読み", "印", "〒", "住所１", "電話", "会社"};
+
+// The card list's status line, "n / CardCount 件": the cards shown and the cards in the
+// store.
+inline std::string ShownOfCount(int shown, int count)
+{
+    return std::to_string(shown) + " / " + std::to_string(count) + " 件";
+}
+
 // The About box. Its version line is this, then the store's version text.
 inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
 // The version line until the box is first shown.
 inline constexpr std::string_view kAboutVersionPlaceholder = "住所録／VELM v0.00";
 inline constexpr std::string_view kAboutMaker = "© 2026 VELM project";
 inline constexpr std::string_view kAboutWebAddress = "https://velm.example.com/";
+// The line above the folder of the user's files.
+inline constexpr std::string_view kDataFolderCaption = "住所録の場所:";
 
 // Buttons of the message boxes.
 inline constexpr std::string_view kOkButton = "OK";
@@ -157,19 +203,20 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 14> kMenuItems{
-    kOpenItem,           kSaveItem,       kSaveAsItem,        kPrintAddressBookItem,
-    kCreateNotebookItem, kCreateListItem, kPrintNotebookItem, kPrintListItem,
-    kImportItem,         kExportItem,     kMameJoinItem,      kAboutItem,
-    kManualItem,         kTimerItem};
+inline constexpr std::array<std::string_view, 16> kMenuItems{
+    kOpenItem,          kSaveItem,      kSaveAsItem,         kPrintAddressBookItem,
+    kRestoreItem,       kCardListItem,  kCreateNotebookItem, kCreateListItem,
+    kPrintNotebookItem, kPrintListItem, kImportItem,         kExportItem,
+    kMameJoinItem,      kAboutItem,     kManualItem,         kTimerItem};
 
-// The questions, notices, their captions and the file dialogs' titles, which the manual
-// quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 19> kQuotedMessages{
+// The questions, notices, their captions, the file dialogs' titles and the card list's
+// caption, which the manual quotes; the sheet messages follow the name of each sheet.
+inline constexpr std::array<std::string_view, 22> kQuotedMessages{
     kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
     kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
     kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
-    kSaveAsTitle,   kImportTitle,        kExportTitle,        kManualNotOpened};
+    kSaveAsTitle,   kImportTitle,        kExportTitle,        kNoBackups,          kRestoreTitle,
+    kCardListTitle, kManualNotOpened};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};

@@ -1,16 +1,24 @@
 #include "app/AppFonts.h"
+#include "app/InputMethodModule.h"
 #include "app/QtPlatform.h"
 #include "app/TForm1.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
+    // Qt loads its input method while the application object is created.
+    velm::ChooseInputMethodModule();
     QApplication application(argc, argv);
+    // The application ID that names the installed desktop entry and icon, so that the desktop
+    // shows the window under the entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("com.example.velm"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.example.velm")));
     // Every text of the program is Japanese; so are Qt's own dialog texts.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"),

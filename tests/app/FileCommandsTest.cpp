@@ -4,12 +4,15 @@
 #include "store/FileIo.h"
 #include "support/Cards.h"
 #include "support/SameBytes.h"
+#include "text/ShiftJisCodec.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <cerrno>
 #include <filesystem>
@@ -79,6 +82,16 @@ QString CaptionFor(const FormFixture& fixture, const std::string& subFolder = {}
     return QStringLiteral("VELM - ") + Q(fixture.exeDir() + subFolder);
 }
 
+// The window keeps its cards in `fileName` in `subFolder` of the program folder and names
+// that file in its caption and its file label.
+void ExpectAddressBookFile(const FormFixture& fixture, const TForm1& form,
+                           const std::string& subFolder, const std::string& fileName)
+{
+    EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir(subFolder + fileName));
+    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, subFolder));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : ") + Q(fileName));
+}
+
 void ExpectAddressBookDialog(const ScriptedPlatform& platform, Platform::Dialog dialog,
                              const QString& title, const std::string& preset)
 {
@@ -110,15 +123,13 @@ TEST(FileOpen, LoadsTheChosenFileOverUnsavedChangesWithoutAsking)
     ExpectAddressBookDialog(fixture.platform, Platform::Dialog::Open,
                             QStringLiteral("住所録を開く"), first);
     EXPECT_TRUE(fixture.platform.questions.empty());
-    EXPECT_EQ(form.store().AddressBookPath, chosen);
+    ExpectAddressBookFile(fixture, form, "other/", "book.txt");
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("other/book.orb"));
     EXPECT_EQ(form.store().CardCount, 1);
     EXPECT_EQ(form.Name1->bytes(), kThirdName);
     EXPECT_EQ(form.Tel->text(), QStringLiteral("099"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
-    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, "other/"));
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : book.txt"));
     EXPECT_TRUE(form.Name1->hasFocus());
     ExpectBytes(first, AddressBookBytes(kCards));
 }
@@ -162,6 +173,7 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
             ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QStringLiteral("refused.txt")));
         }
         TypeInto(form.Tel, QStringLiteral("555"));
+        TypeInto(form.DNo, QStringLiteral("2"));
 
         fixture.platform.dialogResults.push_back(Q(refused));
         form.Open1Click();
@@ -170,11 +182,11 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
                   c.notice.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.notice});
         EXPECT_EQ(fixture.platform.errors,
                   c.error.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.error});
-        EXPECT_EQ(form.store().AddressBookPath, previous);
+        ExpectAddressBookFile(fixture, form, "", "addr.txt");
         EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
         EXPECT_EQ(form.store().CardCount, 2);
-        EXPECT_EQ(form.windowTitle(), CaptionFor(fixture));
-        EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : addr.txt"));
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2")) << "the typed number waits on";
+        EXPECT_TRUE(form.Button3->isVisible());
 
         // The next save goes to the file on show, never into the refused one.
         form.Save1Click();
@@ -184,6 +196,42 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
             ExpectBytes(refused, *c.bytes);
         EXPECT_EQ(fs::is_directory(refused), c.asFolder);
     }
+}
+
+// Text pasted, committed by an input method or typed in full width reaches the file on the
+// lines it belongs to, and the file gives every card back whole.
+TEST(FileSave, TextArrivingInTheBoxesKeepsEveryCardWhole)
+{
+    std::vector<CardRecord> five;
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        five.push_back(MakeCard({.Name1 = name}));
+    FormFixture fixture;
+    TForm1& form = StartShown(fixture, five);
+
+    form.Jusyo1->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("東京都千代田区丸の内\n１－１－１"));
+    QTest::keyClick(form.Jusyo1, Qt::Key_V, Qt::ControlModifier);
+    form.biko3->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("a\r\nb\tc\u2028"));
+    QTest::keyClick(form.biko3, Qt::Key_V, Qt::ControlModifier);
+    form.PostNo->setFocus();
+    SendInputMethodEvent(form.PostNo, {}, QStringLiteral("１００−０００１"));
+    form.Tel->setFocus();
+    for (const QChar c : QStringLiteral("０３ー１２３４－５６７８"))
+        QTest::sendKeyEvent(QTest::Click, form.Tel, Qt::Key_unknown, c, Qt::NoModifier);
+    form.Save1Click();
+
+    fixture.form.reset();
+    const TForm1& reloaded = fixture.start();
+    ASSERT_EQ(reloaded.store().CardCount, 5);
+    EXPECT_EQ(reloaded.store().card(1),
+              MakeCard({.Name1 = "A",
+                        .Jusyo1 = EncodeShiftJis(U"東京都千代田区丸の内 １－１－１"),
+                        .PostNo = "100-0001",
+                        .Tel = "03-1234-5678",
+                        .biko3 = "a b c"}));
+    for (int k = 2; k <= 5; ++k)
+        EXPECT_EQ(reloaded.store().card(k), five[static_cast<std::size_t>(k - 1)]);
 }
 
 TEST(FileSaveAs, ToANewNameCommitsWritesAndShowsTheNewFile)
@@ -204,10 +252,8 @@ TEST(FileSaveAs, ToANewNameCommitsWritesAndShowsTheNewFile)
     ExpectBytes(chosen, AddressBookBytes({MakeCard({.Name1 = kName, .Tel = "0120"}),
                                           MakeCard({.Name1 = kOtherName})}));
     ExpectBytes(first, AddressBookBytes(kCards));
-    EXPECT_EQ(form.store().AddressBookPath, chosen);
+    ExpectAddressBookFile(fixture, form, "new folder/", "copy.txt");
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
-    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, "new folder/"));
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : copy.txt"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
 }
@@ -276,6 +322,7 @@ TEST(FileCommands, CancelledDialogsChangeNothing)
         FormFixture fixture;
         TForm1& form = StartShown(fixture);
         TypeInto(form.Tel, QStringLiteral("1"));
+        TypeInto(form.DNo, QStringLiteral("2"));
         const QString caption = form.windowTitle();
 
         fixture.platform.dialogResults.push_back(std::nullopt);
@@ -284,6 +331,8 @@ TEST(FileCommands, CancelledDialogsChangeNothing)
         EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
         EXPECT_EQ(form.windowTitle(), caption);
         EXPECT_EQ(form.Tel->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2"));
+        EXPECT_TRUE(form.Button3->isVisible());
         EXPECT_TRUE(form.store().CardEdited);
         EXPECT_FALSE(form.store().StoreModified);
         ExpectBytes(fixture.pathInExeDir("addr.txt"), AddressBookBytes(kCards));

@@ -34,6 +34,8 @@ class ScriptedPlatform final : public Platform
     // Scripts.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> dialogResults;
+    // Row indexes, or nothing for Cancel.
+    std::deque<std::optional<int>> listAnswers;
     // Whether the desktop has a program that opens what shellOpen is given.
     bool shellOpenFindsAProgram = true;
 
@@ -42,6 +44,7 @@ class ScriptedPlatform final : public Platform
     std::vector<Question> questions;
     std::vector<QString> errors;
     std::vector<DialogRun> dialogs;
+    std::vector<ListChoice> lists;
     std::vector<ProcessStart> processes;
     std::vector<QString> textViewerFiles;
     std::vector<QString> shellOpens;
@@ -50,6 +53,7 @@ class ScriptedPlatform final : public Platform
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     bool shellOpen(const QString& target) override;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -94,6 +95,15 @@ struct EncodeCase {
     std::string_view bytes;
 };
 
+void ExpectEncoded(std::span<const EncodeCase> cases)
+{
+    for (const EncodeCase& c : cases) {
+        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
+        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
+        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
+    }
+}
+
 TEST(EncodeShiftJisChar, EncodesTheCodePagesCharacters)
 {
     const EncodeCase cases[] = {
@@ -119,11 +129,7 @@ TEST(EncodeShiftJisChar, EncodesTheCodePagesCharacters)
         {U'\u2170', "\xEE\xEF"}, // ⅰ, also FA 40
         {U'\u9ED1', "\xEE\xEC"}, // 黑, also FC 4B
     };
-    for (const EncodeCase& c : cases) {
-        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
-        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
-        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
-    }
+    ExpectEncoded(cases);
 }
 
 TEST(EncodeShiftJisChar, StoresInputMethodCharactersAsTheirCodePageLookAlikes)
@@ -137,11 +143,7 @@ TEST(EncodeShiftJisChar, StoresInputMethodCharactersAsTheirCodePageLookAlikes)
         {U'\u00A3', "\x81\x92"}, // £
         {U'\u00AC', "\x81\xCA"}, // ¬
     };
-    for (const EncodeCase& c : cases) {
-        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
-        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
-        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
-    }
+    ExpectEncoded(cases);
 }
 
 TEST(EncodeShiftJisChar, RefusesWhatTheCodePageCannotHold)
@@ -220,6 +222,35 @@ TEST(ShiftJisRoundTrip, EverySingleByteCharacterComesBackAsItsByte)
         const std::u32string text = DecodeShiftJis(code);
         ASSERT_EQ(text.size(), 1u) << HexBytes(code);
         EXPECT_EQ(HexBytes(EncodeShiftJis(text)), HexBytes(code));
+    }
+}
+
+struct WithinCase {
+    std::u16string_view text;
+    std::size_t byteCount;
+    std::size_t units;
+};
+
+TEST(UnitsWithinBytes, CountsTheCharactersWhollyInsideTheFirstBytes)
+{
+    const WithinCase cases[] = {
+        {u"", 4, 0},
+        {u"abc", 0, 0},
+        {u"abc", 2, 2},
+        {u"abc", 9, 3},
+        {u"\u3042\u3044\u3046", 4, 2}, // あいう
+        {u"\u3042\u3044\u3046", 5, 2}, // the third would be cut in half
+        {u"a\u3042b", 2, 1},
+        {u"a\u3042b", 3, 2},
+        {u"\U0001F600a", 1, 2}, // a pair becomes one "?"
+        {u"\U0001F600a", 2, 3},
+        {u"\xD83D"
+         u"a",
+         2, 2}, // a lone surrogate is one "?" too
+    };
+    for (const WithinCase& c : cases) {
+        EXPECT_EQ(UnitsWithinBytes(c.text, c.byteCount), c.units)
+            << test::HexUnits(c.text) << " within " << c.byteCount;
     }
 }
 
