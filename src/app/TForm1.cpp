@@ -551,7 +551,10 @@ std::optional<std::string> TForm1::readFileOrReport(const std::string& path)
 {
     auto read = ReadWholeFile(path);
     if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+        if (failure->kind == FileFailure::Kind::TooLarge)
+            m_platform.notice(QString::fromUtf8(texts::kFileTooLarge));
+        else
+            showFileError(*failure);
         return std::nullopt;
     }
     return std::get<std::string>(std::move(read));

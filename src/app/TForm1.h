@@ -218,7 +218,8 @@ class TForm1 final : public QMainWindow
     // Shows a file failure in the error dialog.
     void showFileError(const FileFailure& failure);
 
-    // Reads a whole file; on failure shows the error dialog and returns nothing.
+    // Reads a whole file; on failure returns nothing after the error dialog, or after a
+    // notice for a file larger than the program reads.
     std::optional<std::string> readFileOrReport(const std::string& path);
 
     // The cards of the file at `path` as `parse` reads them. When the file cannot be read

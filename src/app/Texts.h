@@ -98,6 +98,8 @@ inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて
 inline constexpr std::string_view kNoCards = "住所録カードがありません";
 inline constexpr std::string_view kTooManyCardsToRead =
     "カードが999件を超えているため読み込めません";
+// Any file a command reads: the notice of one larger than the program reads (64 MiB).
+inline constexpr std::string_view kFileTooLarge = "ファイルが大きすぎます（64MBまで）";
 inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
 inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
@@ -155,6 +157,11 @@ inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルで
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
 
+// 解説 when the desktop has no program that opens the manual: this, then on a line of its
+// own the manual's full path.
+inline constexpr std::string_view kManualNotOpened =
+    "解説を開くプログラムが見つかりません。次のファイルをブラウザで開いてください。";
+
 // The card list window: its caption, the search box's hint and the column headers, left to
 // right.
 inline constexpr std::string_view kCardListTitle = "カード一覧";
@@ -204,11 +211,12 @@ inline constexpr std::array<std::string_view, 16> kMenuItems{
 
 // The questions, notices, their captions, the file dialogs' titles and the card list's
 // caption, which the manual quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 20> kQuotedMessages{
-    kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
-    kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
-    kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle,   kCardListTitle};
+inline constexpr std::array<std::string_view, 22> kQuotedMessages{
+    kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
+    kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
+    kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
+    kSaveAsTitle,   kImportTitle,        kExportTitle,        kNoBackups,          kRestoreTitle,
+    kCardListTitle, kManualNotOpened};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -606,6 +607,44 @@ TEST(FileSaveFailures, AReadOnlyFolderFailsCleanlyFromEveryCommand)
                 const PermissionsHold hold;
                 return FailedSave{QStringLiteral("File access denied"), command()};
             });
+    }
+}
+
+TEST(FileReading, AFileOverTheReadLimitIsRefusedWithANoticeByEveryCommandThatReads)
+{
+    // The start-up load has no command: it meets the file as addr.txt.
+    struct Case {
+        const char* what;
+        const char* file;
+        void (TForm1::*command)();
+    };
+    const Case cases[] = {
+        {"start-up", "addr.txt", nullptr},
+        {"開", "big.txt", &TForm1::Open1Click},
+        {"ＯＲＢＩ読み込み", "big.orb", &TForm1::Or1Click},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture fixture;
+        const std::string big = fixture.pathInExeDir(c.file);
+        // Sparse: the size without the disk space.
+        std::ofstream(big, std::ios::binary) << AddressBookBytes(kCards);
+        fs::resize_file(big, kDefaultReadLimit + 1);
+        TForm1& form = c.command ? StartShown(fixture) : fixture.start();
+        if (c.command) {
+            fixture.platform.dialogResults.push_back(Q(big));
+            (form.*c.command)();
+        }
+
+        EXPECT_EQ(fixture.platform.notices,
+                  std::vector<QString>{QStringLiteral("ファイルが大きすぎます（64MBまで）")});
+        EXPECT_TRUE(fixture.platform.errors.empty());
+        EXPECT_EQ(form.store().CardCount, c.command ? 2 : 0);
+        EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
+        EXPECT_EQ(form.windowTitle(), c.command ? CaptionFor(fixture) : QStringLiteral("VELM"));
+        EXPECT_EQ(form.Label2->text(),
+                  c.command ? QStringLiteral("FILE : addr.txt") : QStringLiteral("FILE : "));
+        EXPECT_FALSE(form.store().StoreModified);
     }
 }
 

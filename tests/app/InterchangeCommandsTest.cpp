@@ -297,6 +297,32 @@ TEST(InterchangeImport, ReplacesTheStoreAndMovesTheAddressBookBesideTheFile)
     }
 }
 
+// What the manual warns of: the file label names the imported file while 上書き保存 writes
+// the ".txt" beside it, replacing a file of that name unasked; 名前をつけて保存 asks.
+TEST(InterchangeImport, SaveThenReplacesTheTextFileBesideTheImportUnasked)
+{
+    InterchangeFixture fixture;
+    TForm1& form = *fixture.form;
+    fixture.writeFile("book.orb", ForeignOrbi(1));
+    fixture.writeFile("book.txt", "another program's notes");
+    fixture.platform.dialogResults.push_back(fixture.chosen("book.orb"));
+    form.Or1->trigger();
+    ASSERT_EQ(form.Label2->text(), QStringLiteral("FILE : book.orb"));
+
+    form.Save1->trigger();
+
+    EXPECT_TRUE(fixture.platform.questions.empty());
+    EXPECT_EQ(fixture.readFile("book.txt"),
+              AddressBookBytes({MakeCard({.Name1 = "N1", .Tel = "01"})}));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : book.orb"));
+
+    fixture.platform.dialogResults.push_back(fixture.chosen("book.txt"));
+    fixture.platform.answers.push_back(Platform::Answer::Cancel);
+    form.SaveAs1->trigger();
+    ExpectOneQuestion(fixture.platform, kOverwrite, QStringLiteral("上書き確認"),
+                      Platform::Buttons::OkCancel);
+}
+
 TEST(InterchangeImport, AnUnconfirmedCardNumberGivesWayToTheCardOnScreen)
 {
     InterchangeFixture fixture;
