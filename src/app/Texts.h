@@ -3,8 +3,10 @@
 #include "interchange/Conversion.h"
 #include "interchange/Orbi.h"
 #include "store/AddressBookFile.h"
+#include "store/FileIo.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,22 @@ inline constexpr std::string_view kDeleteButton = "削除";
 inline constexpr std::array<std::string_view, 11> kCardBoxLabels{
     "名前１", "２", "読み", "印", "住所１", "住所２", "〒", "電話", "会社", "所属", "メモ"};
 
+// The tooltip of a card box: how much of its value the address-book file keeps, as in
+// 住所録ファイルには全角20文字（40バイト）まで保存されます for a column of 40 bytes.
+inline constexpr std::string_view kFileColumnBeforeCharacters = "住所録ファイルには全角";
+inline constexpr std::string_view kFileColumnBeforeBytes = "文字（";
+inline constexpr std::string_view kFileColumnAfterBytes = "バイト）まで保存されます";
+
+inline std::string FileColumnTooltip(std::size_t bytes)
+{
+    std::string tooltip(kFileColumnBeforeCharacters);
+    tooltip += std::to_string(bytes / 2);
+    tooltip += kFileColumnBeforeBytes;
+    tooltip += std::to_string(bytes);
+    tooltip += kFileColumnAfterBytes;
+    return tooltip;
+}
+
 // The menus and their items.
 inline constexpr std::string_view kFileMenu = "住所録(&F)";
 inline constexpr std::string_view kOpenItem = "開(&O)";
@@ -87,6 +105,8 @@ inline constexpr std::string_view kOpenTitle = "住所録を開く";
 inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて保存";
 inline constexpr std::string_view kNoCards = kNoCardsMessage;
 inline constexpr std::string_view kTooManyCardsToRead = kTooManyCardsMessage;
+// Any file a command reads: the notice of one larger than the program reads (64 MiB).
+inline constexpr std::string_view kFileTooLarge = kFileTooLargeMessage;
 inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
 inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
@@ -161,6 +181,11 @@ inline constexpr std::string_view kAddOrReplaceQuestion =
     "最後のカードの後に追加しますか、すべてのカードと置き換えますか？";
 inline constexpr std::string_view kAddOrReplaceCaption = "読み込み確認";
 
+// 解説 when the desktop has no program that opens the manual: this, then on a line of its
+// own the manual's full path.
+inline constexpr std::string_view kManualNotOpened =
+    "解説を開くプログラムが見つかりません。次のファイルをブラウザで開いてください。";
+
 // The card list window: its caption, the search box's hint and the column headers, left to
 // right.
 inline constexpr std::string_view kCardListTitle = "カード一覧";
@@ -215,11 +240,12 @@ inline constexpr std::array<std::string_view, 18> kMenuItems{
 
 // The questions, notices, their captions, the file dialogs' titles and the card list's
 // caption, which the manual quotes; the sheet messages follow the name of each sheet.
-inline constexpr std::array<std::string_view, 20> kQuotedMessages{
-    kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
-    kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
-    kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle,   kCardListTitle};
+inline constexpr std::array<std::string_view, 22> kQuotedMessages{
+    kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
+    kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
+    kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
+    kSaveAsTitle,   kImportTitle,        kExportTitle,        kNoBackups,          kRestoreTitle,
+    kCardListTitle, kManualNotOpened};
 // The same for the commands of other programs' formats, whose summaries and refusals the
 // converter prints as well.
 inline constexpr std::array<std::string_view, 13> kOtherFormatMessages{

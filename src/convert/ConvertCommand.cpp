@@ -160,8 +160,12 @@ ReadResult ReadAddressBook(std::string_view bytes, bool orText)
 ReadResult ReadCards(const std::string& path, FileKind kind, bool textFallback)
 {
     auto read = ReadWholeFile(path);
-    if (const auto* failure = std::get_if<FileFailure>(&read))
+    if (const auto* failure = std::get_if<FileFailure>(&read)) {
+        // A file over the read limit is told as the window tells it.
+        if (failure->kind == FileFailure::Kind::TooLarge)
+            return std::string(kFileTooLargeMessage);
         return failure->message();
+    }
     const std::string& bytes = std::get<std::string>(read);
     switch (kind) {
     case FileKind::AddressBook:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ bool AppendShiftJisChar(std::string& out, char32_t c);
 
 // Encodes the text; a character code page 932 cannot hold becomes "?".
 std::string EncodeShiftJis(std::u32string_view text);
+
+// How many UTF-16 units at the start of `text` hold the characters that EncodeShiftJis puts
+// wholly within its first `byteCount` bytes. A surrogate pair is one character, encoded as
+// "?".
+std::size_t UnitsWithinBytes(std::u16string_view text, std::size_t byteCount);
 
 // Appends the UTF-8 of Shift-JIS bytes to `out`; bytes that form no character become "?".
 // Gives the number of such bytes.

@@ -38,6 +38,8 @@ class ScriptedPlatform final : public Platform
     qsizetype filterChoice = 0;
     // Row indexes, or nothing for Cancel.
     std::deque<std::optional<int>> listAnswers;
+    // Whether the desktop has a program that opens what shellOpen is given.
+    bool shellOpenFindsAProgram = true;
 
     // Records.
     std::vector<QString> notices;
@@ -57,7 +59,7 @@ class ScriptedPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
 };
 
 // Expects that exactly one question was asked: `text` under `caption` with `buttons`.

@@ -4,11 +4,10 @@
 #include "store/FileIo.h"
 #include "support/Bytes.h"
 #include "support/Cards.h"
+#include "support/ScratchFolder.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -30,24 +29,9 @@ using test::StoreWith;
 class ConvertCommand : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "velm-convert-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
+    std::string path(const std::string& name) const { return m_folder / name; }
 
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
-
-    void put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-    }
+    void put(const std::string& name, const std::string& bytes) const { m_folder.put(name, bytes); }
 
     std::string get(const std::string& name) const
     {
@@ -77,7 +61,7 @@ class ConvertCommand : public ::testing::Test
     std::ostringstream err;
 
   private:
-    fs::path m_dir;
+    test::ScratchFolder m_folder;
 };
 
 TEST_F(ConvertCommand, RoundTripsAFullStoreThroughEachFormatToTheSameAddressBook)
@@ -141,6 +125,11 @@ TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
     for (int i = 0; i < 999; ++i)
         rows += "x\r\n";
     put("999.csv", rows);
+    // Sparse: the size without the disk space.
+    for (const char* big : {"big.csv", "big.txt"}) {
+        put(big, "Name\r\nx\r\n");
+        fs::resize_file(path(big), kDefaultReadLimit + 1);
+    }
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -161,6 +150,10 @@ TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
         {{"--append-to", "no-book.txt", "book.txt"}, kInputRefused, "住所録カードがありません"},
         {{"book.txt", "no-such-folder/out.vcf"}, kInputRefused, "File not found"},
         {{"--append-to", "book.txt", "999.csv"}, kInputRefused, "合わせると999件を超える"},
+        {{"big.csv", "out.txt"}, kInputRefused, "big.csv: ファイルが大きすぎます（64MBまで）"},
+        {{"--append-to", "big.txt", "book.txt"},
+         kInputRefused,
+         "big.txt: ファイルが大きすぎます（64MBまで）"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.empty() ? "no arguments" : c.arguments.back());
