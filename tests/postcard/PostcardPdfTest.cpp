@@ -138,6 +138,23 @@ TEST_F(PostcardPdf, PrintsDigitsAboutFiveMillimetresTallClearOfTheBoxEdges)
     }
 }
 
+TEST(PostcardPdfFonts, DrawsACharacterTheIpaFontsLackFromAnotherFont)
+{
+    if (!HavePopplerTools())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("fallback.pdf"));
+    // Ⱡ is in DejaVu but in neither IPA font.
+    const PostcardPage page{1, {{{U'Ⱡ', 50, 50, 10}, {U'山', 50, 70, 10}}, true, false}};
+    ASSERT_EQ(WritePostcardPdf({&page, 1}, pdf), PostcardPdfResult::Written);
+    const std::vector<PdfPage> pages = PdfWordBoxes(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    QString text;
+    for (const PdfWord& word : pages.front().words)
+        text += word.text;
+    EXPECT_EQ(text, QStringLiteral("Ⱡ山"));
+}
+
 TEST(PostcardPdfFailure, WritesNoFileWithoutPagesAndReportsAFileItCannotWrite)
 {
     QTemporaryDir folder;
