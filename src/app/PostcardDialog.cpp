@@ -49,8 +49,9 @@ QDoubleSpinBox* OffsetBox(QWidget* parent, double value)
 
 } // namespace
 
-PostcardDialog::PostcardDialog(QSettings& settings, int cardCount, int currentCard, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_cardCount(cardCount), m_currentCard(currentCard)
+PostcardDialog::PostcardDialog(QSettings& settings, int cardCount, int cardOnScreen,
+                               QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_cardCount(cardCount), m_cardOnScreen(cardOnScreen)
 {
     setWindowTitle(PostcardTexts::kDialogTitle);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -77,7 +78,7 @@ QWidget* PostcardDialog::createCardChoice()
     currentCard = new QRadioButton(PostcardTexts::kCurrentCard, group);
     allCards->setChecked(true);
     markText->setEnabled(false);
-    currentCard->setEnabled(m_currentCard >= 1 && m_currentCard <= m_cardCount);
+    currentCard->setEnabled(m_cardOnScreen >= 1 && m_cardOnScreen <= m_cardCount);
     connect(markEquals, &QRadioButton::toggled, markText, &QWidget::setEnabled);
 
     auto* grid = new QGridLayout(group);
@@ -145,7 +146,7 @@ PostcardRequest PostcardDialog::request() const
     else if (currentCard->isChecked())
         request.selection.choice = PostcardChoice::Current;
     request.selection.mark = markText->bytes();
-    request.selection.currentCard = m_currentCard;
+    request.selection.currentCard = m_cardOnScreen;
     request.senderCard = printSender->isChecked() ? senderCard->value() : 0;
     request.options.jointNames = jointNames->isChecked();
     request.options.kanjiDigits = kanjiDigits->isChecked();

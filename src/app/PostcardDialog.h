@@ -34,9 +34,9 @@ class PostcardDialog final : public QDialog
     Q_OBJECT
 
   public:
-    // `cardCount` cards are in the store; `currentCard` is the number of the card on screen,
+    // `cardCount` cards are in the store; `cardOnScreen` is the number of the card on screen,
     // which can be chosen only when it is one of them.
-    PostcardDialog(QSettings& settings, int cardCount, int currentCard, QWidget* parent = nullptr);
+    PostcardDialog(QSettings& settings, int cardCount, int cardOnScreen, QWidget* parent = nullptr);
 
     PostcardRequest request() const;
 
@@ -63,7 +63,7 @@ class PostcardDialog final : public QDialog
 
     QSettings& m_settings;
     int m_cardCount;
-    int m_currentCard;
+    int m_cardOnScreen;
 };
 
 } // namespace velm
