@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     if (argc == 3 && std::string_view(argv[1]) == "--write-full-address-book") {
         if (auto failure =
                 velm::WriteFileAtomically(argv[2], velm::FormatAddressBook(velm::FullStore()))) {
-            std::cerr << argv[2] << ": " << failure->Message() << "\n";
+            std::cerr << argv[2] << ": " << failure->message() << "\n";
             return 1;
         }
         return 0;

@@ -45,7 +45,7 @@ void BenchmarkRead(benchmark::State& state, const std::string& fileBytes, Reader
                   [&] {
                       auto read = ReadWholeFile(path);
                       if (auto* readFailure = std::get_if<FileFailure>(&read)) {
-                          failure = readFailure->Message();
+                          failure = readFailure->message();
                           return;
                       }
                       if (!take(std::get<std::string>(read), *store))
@@ -72,7 +72,7 @@ void BenchmarkWrite(benchmark::State& state, std::string (*make)(const CardStore
     TimeBesideRaw(state, sample.size(),
                   [&] {
                       if (auto written = WriteFileAtomically(path, make(FullStore())))
-                          failure = written->Message();
+                          failure = written->message();
                   },
                   {{"raw",
                     [&] {

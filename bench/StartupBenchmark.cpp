@@ -4,6 +4,7 @@
 #include "ScratchFolder.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "store/AddressBookFile.h"
 #include "store/CardStore.h"
 
@@ -28,7 +29,7 @@ void BM_StartWindowWithFullStore(benchmark::State& state)
     const std::string folder = ScratchPath("program");
     std::filesystem::create_directories(folder);
     const std::string book = FormatAddressBook(FullStore());
-    RawWrite(folder + "/addr.txt", book);
+    RawWrite(folder + "/" + std::string(texts::kAddressBookFile), book);
     // The file keeps each field to its column, so the card on screen is the card as read.
     const std::string firstName =
         std::get<std::vector<CardRecord>>(ParseAddressBook(book)).front().Name1.str();

@@ -38,6 +38,11 @@ void TargetReporter::check(const Run& run)
         if (seconds > kMaxStartupSeconds)
             m_misses.push_back(name + ": " + std::to_string(seconds) + " s to the first card");
     }
+    if (name.find("PreviewFirstPage") != std::string::npos) {
+        ++m_checked;
+        if (seconds > kMaxFirstPageSeconds)
+            m_misses.push_back(name + ": " + std::to_string(seconds) + " s to the first page");
+    }
     if (name.find("PostcardsPdf") != std::string::npos) {
         ++m_checked;
         if (seconds > kMaxPostcardsPdfSeconds)

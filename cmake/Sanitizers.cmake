@@ -4,12 +4,10 @@
 # finding stops the program. scripts/sanitize runs the whole test suite this way.
 #
 # VELM_FUZZ: clang only. Everything is instrumented for libFuzzer's coverage and the same
-# sanitizers, and the fuzz programs in fuzz/ are added. VELM_FUZZ_QT adds the target that
-# needs Qt. scripts/fuzz builds and runs them.
+# sanitizers, and the fuzz programs in fuzz/ are added. scripts/fuzz builds and runs them.
 
 option(VELM_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(VELM_FUZZ "Build the libFuzzer programs in fuzz/ (clang)" OFF)
-option(VELM_FUZZ_QT "With VELM_FUZZ, also build the fuzz target that needs Qt" ON)
 
 set(VELM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
                          -fno-sanitize-recover=undefined)

@@ -43,7 +43,7 @@ LoadedCards(const std::variant<std::vector<CardRecord>, AddressBookRefusal>& loa
 {
     const auto* cards = std::get_if<std::vector<CardRecord>>(&loaded);
     if (cards == nullptr)
-        Fail("a saved store loads again", "file: " + Hex(file));
+        Fail("a saved store loads again", "file: " + HexBytes(file));
     return *cards;
 }
 
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string saved = Format(*cards);
     Check(saved.size() == cards->size() * kCardBytes, "every saved line is 78 bytes",
-          [&] { return "file: " + Hex(saved); });
+          [&] { return "file: " + HexBytes(saved); });
     // A first line that holds the name tag but begins like a separator line loads no card.
     if (cards->empty())
         return 0;

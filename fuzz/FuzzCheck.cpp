@@ -1,7 +1,6 @@
 #include "FuzzCheck.h"
 
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,19 +22,6 @@ std::string& CurrentInputName()
 void SetCurrentInputName(std::string name)
 {
     CurrentInputName() = std::move(name);
-}
-
-std::string Hex(std::string_view bytes)
-{
-    return testing::HexBytes(bytes);
-}
-
-std::string DescribeCard(const CardRecord& card)
-{
-    std::string text;
-    for (const ShortString* field : card.fields())
-        text += "  [" + Hex(field->view()) + "]\n";
-    return text;
 }
 
 void Fail(std::string_view invariant, std::string_view detail)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "store/CardRecord.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <string>
 #include <string_view>
@@ -13,11 +15,9 @@ namespace velm::fuzz
 // it to the corpus file; under libFuzzer it stays empty, since libFuzzer saves the input.
 void SetCurrentInputName(std::string name);
 
-// The bytes as space-separated hex pairs.
-std::string Hex(std::string_view bytes);
-
-// The card's eleven fields as hex, one per line.
-std::string DescribeCard(const CardRecord& card);
+using test::DescribeCard;
+using test::HexBytes;
+using test::HexUnits;
 
 // Checks what the store can hold: at most 999 cards, no field over 255 bytes, and no field
 // holding "】"'s bytes, which would end the value early in the address-book file.

@@ -54,7 +54,7 @@ void CheckExportImportsBack(const std::vector<CardRecord>& cards, bool mameJoin)
     const auto imported = ParseOrbi(exported);
     const auto* back = std::get_if<std::vector<CardRecord>>(&imported);
     if (back == nullptr)
-        Fail("an export imports again", "file: " + Hex(exported));
+        Fail("an export imports again", "file: " + HexBytes(exported));
     Check(back->size() == cards.size(), "an export keeps the card count");
     for (std::size_t k = 0; k < cards.size(); ++k) {
         if (!ExportsIntact(cards[k], mameJoin))

@@ -39,7 +39,7 @@ void CheckSplit(std::string_view path, const PathConvention& convention)
     const std::string folder = DirectoryPart(path, convention);
     const std::string name = FileNamePart(path, convention);
     const auto detail = [&] {
-        return "path: " + Hex(path) + "\nseparators: " + Hex(convention.separators);
+        return "path: " + HexBytes(path) + "\nseparators: " + HexBytes(convention.separators);
     };
     Check(folder + name == path, "folder and file name give the path", detail);
     Check(folder.empty() || convention.separators.find(folder.back()) != std::string_view::npos,
@@ -52,7 +52,7 @@ void CheckChangeExtension(std::string_view path, std::string_view extension,
 {
     const std::string changed = ChangeExtension(path, extension, convention);
     const auto detail = [&] {
-        return "path: " + Hex(path) + "\nchanged: " + Hex(changed);
+        return "path: " + HexBytes(path) + "\nchanged: " + HexBytes(changed);
     };
     Check(changed.ends_with(extension), "the result ends with the extension", detail);
     const std::string_view kept =

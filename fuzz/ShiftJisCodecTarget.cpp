@@ -39,14 +39,14 @@ std::u32string WithQuestionMarks(std::u32string text)
 void CheckLowestCodes(std::string_view bytes, std::string_view encoded)
 {
     Check(encoded.size() == bytes.size(), "a character keeps its byte length",
-          [&] { return "bytes: " + Hex(bytes) + "\nencoded: " + Hex(encoded); });
+          [&] { return "bytes: " + HexBytes(bytes) + "\nencoded: " + HexBytes(encoded); });
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t length = IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
         const std::string_view read = bytes.substr(i, length);
         const std::string_view written = encoded.substr(i, length);
         const auto detail = [&] {
-            return "read: " + Hex(read) + "\nwritten: " + Hex(written);
+            return "read: " + HexBytes(read) + "\nwritten: " + HexBytes(written);
         };
         Check(DecodeShiftJis(written) == DecodeShiftJis(read), "a character encodes to itself",
               detail);
@@ -62,9 +62,9 @@ void CheckDecodeEncode(std::string_view bytes)
     const std::string encoded = EncodeShiftJis(text);
     Check(DecodeShiftJis(encoded) == WithQuestionMarks(text),
           "encoding what was decoded decodes to the same text",
-          [&] { return "bytes: " + Hex(bytes) + "\nencoded: " + Hex(encoded); });
+          [&] { return "bytes: " + HexBytes(bytes) + "\nencoded: " + HexBytes(encoded); });
     Check(EncodeShiftJis(DecodeShiftJis(encoded)) == encoded, "an encoding is stable",
-          [&] { return "encoded: " + Hex(encoded); });
+          [&] { return "encoded: " + HexBytes(encoded); });
     if (text.find(kUndecodable) == std::u32string::npos)
         CheckLowestCodes(bytes, encoded);
 }
@@ -85,9 +85,9 @@ void CheckEncodeDecode(const std::u32string& text)
     const std::string encoded = EncodeShiftJis(text);
     const std::u32string decoded = DecodeShiftJis(encoded);
     Check(decoded.size() == text.size(), "every code point encodes to one character",
-          [&] { return "encoded: " + Hex(encoded); });
+          [&] { return "encoded: " + HexBytes(encoded); });
     Check(decoded.find(kUndecodable) == std::u32string::npos, "an encoding always decodes",
-          [&] { return "encoded: " + Hex(encoded); });
+          [&] { return "encoded: " + HexBytes(encoded); });
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto own = EncodeShiftJisChar(text[i]);
         Check(own ? EncodeShiftJisChar(decoded[i]) == own : decoded[i] == U'?',

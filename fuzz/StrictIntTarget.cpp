@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::int32_t> value = StrictToInt(text);
     const std::optional<std::int32_t> expected = ReferenceToInt(text);
     Check(value == expected, "the conversion agrees with the reference", [&] {
-        return "text: " + Hex(text) + "\ngot: " + Describe(value) +
+        return "text: " + HexBytes(text) + "\ngot: " + Describe(value) +
                "\nexpected: " + Describe(expected);
     });
     return 0;

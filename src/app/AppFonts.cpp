@@ -6,7 +6,7 @@ namespace velm::AppFonts
 namespace
 {
 
-QFont gothic(const QString& family, int pixelSize)
+QFont Gothic(const QString& family, int pixelSize)
 {
     QFont font(family);
     font.setPixelSize(pixelSize);
@@ -16,14 +16,14 @@ QFont gothic(const QString& family, int pixelSize)
 
 } // namespace
 
-QFont proportional(int pixelSize)
+QFont Proportional(int pixelSize)
 {
-    return gothic(QStringLiteral("IPAPGothic"), pixelSize);
+    return Gothic(QStringLiteral("IPAPGothic"), pixelSize);
 }
 
-QFont fixedPitch(int pixelSize)
+QFont FixedPitch(int pixelSize)
 {
-    QFont font = gothic(QStringLiteral("IPAGothic"), pixelSize);
+    QFont font = Gothic(QStringLiteral("IPAGothic"), pixelSize);
     font.setFixedPitch(true);
     return font;
 }

@@ -11,8 +11,8 @@ namespace velm
 namespace AppFonts
 {
 
-QFont proportional(int pixelSize);
-QFont fixedPitch(int pixelSize);
+QFont Proportional(int pixelSize);
+QFont FixedPitch(int pixelSize);
 
 } // namespace AppFonts
 } // namespace velm

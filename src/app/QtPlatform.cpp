@@ -1,5 +1,7 @@
 #include "app/QtPlatform.h"
 
+#include "app/Texts.h"
+
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,9 +21,9 @@ namespace velm
 namespace
 {
 
-const QString kTitle = QStringLiteral("VELM");
+const QString kTitle = QString::fromUtf8(texts::kProgramName);
 
-QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
+QMessageBox::StandardButtons StandardButtons(Platform::Buttons buttons)
 {
     switch (buttons) {
     case Platform::Buttons::YesNo:
@@ -34,7 +36,7 @@ QMessageBox::StandardButtons standardButtons(Platform::Buttons buttons)
     return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
 }
 
-Platform::Answer answerOf(int button)
+Platform::Answer AnswerOf(int button)
 {
     switch (button) {
     case QMessageBox::Yes:
@@ -49,28 +51,29 @@ Platform::Answer answerOf(int button)
 }
 
 // Message boxes and file dialogs speak the program's language; Qt's own texts are English.
-void labelButtons(QMessageBox& box)
+void LabelButtons(QMessageBox& box)
 {
-    const std::array<std::pair<QMessageBox::StandardButton, QString>, 4> texts{{
-        {QMessageBox::Ok, QStringLiteral("OK")},
-        {QMessageBox::Cancel, QStringLiteral("キャンセル")},
-        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+    const std::array<std::pair<QMessageBox::StandardButton, std::string_view>, 4> labels{{
+        {QMessageBox::Ok, texts::kOkButton},
+        {QMessageBox::Cancel, texts::kCancelButton},
+        {QMessageBox::Yes, texts::kYesButton},
+        {QMessageBox::No, texts::kNoButton},
     }};
-    for (const auto& [button, text] : texts)
+    for (const auto& [button, label] : labels)
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(text);
+            shown->setText(QString::fromUtf8(label));
 }
 
-void labelFileDialog(QFileDialog& dialog, bool saving)
+void LabelFileDialog(QFileDialog& dialog, bool saving)
 {
-    dialog.setLabelText(QFileDialog::LookIn, saving ? QStringLiteral("保存する場所:")
-                                                    : QStringLiteral("ファイルの場所:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        saving ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    const auto label = [&dialog](QFileDialog::DialogLabel which, std::string_view text) {
+        dialog.setLabelText(which, QString::fromUtf8(text));
+    };
+    label(QFileDialog::LookIn, saving ? texts::kSaveInLabel : texts::kLookInLabel);
+    label(QFileDialog::FileName, texts::kFileNameLabel);
+    label(QFileDialog::FileType, texts::kFileTypeLabel);
+    label(QFileDialog::Accept, saving ? texts::kSaveButton : texts::kOpenButton);
+    label(QFileDialog::Reject, texts::kCancelButton);
 }
 
 } // namespace
@@ -95,21 +98,21 @@ void QtPlatform::notice(const QString& text)
 {
     // No parent: the notice is centred on the screen.
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok);
-    labelButtons(box);
+    LabelButtons(box);
     box.exec();
 }
 
 Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Buttons buttons)
 {
-    QMessageBox box(QMessageBox::Warning, caption, text, standardButtons(buttons), m_dialogParent);
-    labelButtons(box);
-    return answerOf(box.exec());
+    QMessageBox box(QMessageBox::Warning, caption, text, StandardButtons(buttons), m_dialogParent);
+    LabelButtons(box);
+    return AnswerOf(box.exec());
 }
 
 void QtPlatform::showError(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, m_dialogParent);
-    labelButtons(box);
+    LabelButtons(box);
     box.exec();
 }
 
@@ -121,9 +124,9 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     fileDialog.setFileMode(QFileDialog::AnyFile);
     fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
                                                     : QFileDialog::AcceptOpen);
-    labelFileDialog(fileDialog, dialog == Dialog::Save);
+    LabelFileDialog(fileDialog, dialog == Dialog::Save);
     fileDialog.setDefaultSuffix(setup.defaultExtension);
-    // The places bar of the desktop's own dialog corresponds to this side bar.
+    // The dialogs show no side bar of places, only the folder and its files.
     if (auto* sidebar = fileDialog.findChild<QWidget*>(QStringLiteral("sidebar")))
         sidebar->hide();
     const QStringList nameFilters = NameFiltersFromPipeList(setup.filter);
@@ -151,7 +154,7 @@ void QtPlatform::startProcess(const QString& program, const QStringList& argumen
 
 void QtPlatform::openInTextViewer(const QString& file)
 {
-    const QString notepad = QStandardPaths::findExecutable(QStringLiteral("Notepad.exe"));
+    const QString notepad = QStandardPaths::findExecutable(QString::fromUtf8(texts::kTextViewer));
     if (!notepad.isEmpty())
         QProcess::startDetached(notepad, {file});
     else

@@ -8,13 +8,6 @@
 namespace velm
 {
 
-// Makes typed or pasted text storable in a card: every character code page 932 cannot
-// hold becomes "?", "】" becomes "］", and a "z" right after a character whose Shift-JIS
-// second byte is 0x81 becomes "ｚ" (the address-book file closes every value with the
-// byte pair 0x81 0x7A, so neither may occur inside a value). Each change keeps the text's
-// length in characters; `cursor`, a position in `text`, is moved along with the text.
-void MakeStorable(QString& text, int& cursor);
-
 // An edit box for one Shift-JIS card field.
 //
 // setBytes fills the box from program code: the bytes are shown decoded, whatever they are,
@@ -38,9 +31,9 @@ class ShiftJisLineEdit : public QLineEdit
   private:
     class StorableTextValidator;
 
-    StorableTextValidator* validator_ = nullptr;
-    std::string filledBytes_;
-    QString filledText_;
+    StorableTextValidator* m_validator = nullptr;
+    std::string m_filledBytes;
+    QString m_filledText;
 };
 
 } // namespace velm

@@ -3,7 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
-#include "sheets/PrintTool.h"
+#include "app/Texts.h"
 #include "store/AddressBookFile.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <span>
 
 namespace velm
 {
@@ -32,7 +33,6 @@ constexpr int kClientHeight = 146;
 
 // Where a labelled edit box stands and what it looks like.
 struct CardBoxLayout {
-    const char* caption;
     int left;
     int top;
     int width;
@@ -41,43 +41,92 @@ struct CardBoxLayout {
 
 // In record order: Name1, Name2, Yomi, Mark, Jusyo1, Jusyo2, PostNo, Tel, biko1, biko2, biko3.
 constexpr std::array<CardBoxLayout, CardRecord::kFieldCount> kCardBoxes{{
-    {"名前１", 48, 40, 137, 13},
-    {"２", 200, 40, 137, 13},
-    {"読み", 376, 40, 137, 12},
-    {"印", 544, 40, 25, 12},
-    {"住所１", 48, 64, 289, 13},
-    {"住所２", 48, 88, 289, 13},
-    {"〒", 48, 112, 65, 13},
-    {"電話", 148, 112, 119, 13},
-    {"会社", 376, 64, 193, 13},
-    {"所属", 376, 88, 193, 13},
-    {"メモ", 296, 112, 273, 13},
+    {48, 40, 137, 13},
+    {200, 40, 137, 13},
+    {376, 40, 137, 12},
+    {544, 40, 25, 12},
+    {48, 64, 289, 13},
+    {48, 88, 289, 13},
+    {48, 112, 65, 13},
+    {148, 112, 119, 13},
+    {376, 64, 193, 13},
+    {376, 88, 193, 13},
+    {296, 112, 273, 13},
 }};
+static_assert(kCardBoxes.size() == texts::kCardBoxLabels.size());
 
 constexpr int kBoxHeight = 20;
 constexpr int kBoxLabelGap = 3;
 
-void placeLabel(QLabel* label, int left, int top, const QFont& font)
+void PlaceLabel(QLabel* label, int left, int top, const QFont& font)
 {
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
-    placeLabel(label, left, top, font);
+    PlaceLabel(label, left, top, font);
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& text, QRect geometry)
+QPushButton* MakeButton(QWidget* parent, const QString& text, QRect geometry)
 {
     auto* button = new QPushButton(text, parent);
     button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
+
+// One item of a menu: its caption, the member that holds it and the command it runs. An
+// item without a member is a separator.
+struct MenuItemLayout {
+    std::string_view caption;
+    QAction* TForm1::*action = nullptr;
+    void (TForm1::*command)() = nullptr;
+};
+
+struct MenuLayout {
+    std::string_view caption;
+    QMenu* TForm1::*menu;
+    std::span<const MenuItemLayout> items;
+};
+
+constexpr MenuItemLayout kFileItems[] = {
+    {texts::kOpenItem, &TForm1::Open1, &TForm1::Open1Click},
+    {texts::kSaveItem, &TForm1::Save1, &TForm1::Save1Click},
+    {texts::kSaveAsItem, &TForm1::SaveAs1, &TForm1::SaveAs1Click},
+    {},
+    {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
+};
+constexpr MenuItemLayout kSheetItems[] = {
+    {texts::kCreateNotebookItem, &TForm1::Mtetyo, &TForm1::MtetyoClick},
+    {texts::kCreateListItem, &TForm1::Mitiran, &TForm1::MitiranClick},
+    {},
+    {texts::kPrintNotebookItem, &TForm1::Ptetyo, &TForm1::PtetyoClick},
+    {texts::kPrintListItem, &TForm1::Pitiran, &TForm1::PitiranClick},
+};
+// 筆まめ形式にする runs nothing: the export reads whether it is checked.
+constexpr MenuItemLayout kInterchangeItems[] = {
+    {texts::kImportItem, &TForm1::Or1, &TForm1::Or1Click},
+    {texts::kExportItem, &TForm1::Ow1, &TForm1::Ow1Click},
+    {},
+    {texts::kMameJoinItem, &TForm1::mame},
+};
+constexpr MenuItemLayout kHelpItems[] = {
+    {texts::kAboutItem, &TForm1::About1, &TForm1::About1Click},
+    {texts::kManualItem, &TForm1::M1, &TForm1::M1Click},
+    {},
+    {texts::kTimerItem, &TForm1::Zanter, &TForm1::ZanterClick},
+};
+constexpr MenuLayout kMenuBar[] = {
+    {texts::kFileMenu, &TForm1::File1, kFileItems},
+    {texts::kSheetMenu, &TForm1::MP1, kSheetItems},
+    {texts::kInterchangeMenu, &TForm1::Orbi1, kInterchangeItems},
+    {texts::kHelpMenu, &TForm1::Help1, kHelpItems},
+};
 
 } // namespace
 
@@ -96,18 +145,19 @@ TForm1::~TForm1() = default;
 
 void TForm1::createComponents()
 {
-    setWindowTitle(QStringLiteral("VELM"));
-    setFont(AppFonts::proportional(12));
+    setWindowTitle(QString::fromUtf8(texts::kProgramName));
+    setFont(AppFonts::Proportional(12));
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label3 = makeLabel(client, QStringLiteral("Ｎｏ．"), 22, 18, AppFonts::proportional(13));
+    Label3 = MakeLabel(client, QString::fromUtf8(texts::kCardNumberLabel), 22, 18,
+                       AppFonts::Proportional(13));
 
     DNo = new QLineEdit(QStringLiteral("1"), client);
-    DNo->setFont(AppFonts::proportional(16));
+    DNo->setFont(AppFonts::Proportional(16));
     DNo->setGeometry(48, 12, 33, 20);
 
     UpDown1 = new UpDown(client);
@@ -116,12 +166,13 @@ void TForm1::createComponents()
     UpDown1->setMaximum(1);
     UpDown1->setPosition(1);
 
-    Button3 = makeButton(client, QStringLiteral("≫"), QRect(80, 12, 32, 20));
+    Button3 = MakeButton(client, QString::fromUtf8(texts::kJumpButton), QRect(80, 12, 32, 20));
     Button3->hide();
 
-    Label4 = makeLabel(client, QStringLiteral("/"), 120, 14, AppFonts::proportional(16));
+    Label4 = MakeLabel(client, QString::fromUtf8(texts::kTotalSeparator), 120, 14,
+                       AppFonts::Proportional(16));
     Label5 = new ClickableLabel(QStringLiteral("0"), client);
-    placeLabel(Label5, 130, 14, AppFonts::proportional(16));
+    PlaceLabel(Label5, 130, 14, AppFonts::Proportional(16));
     Label5->setCursor(Qt::PointingHandCursor);
     Label5->setAutoFillBackground(true);
     Label5->setBackgroundRole(QPalette::Window);
@@ -129,7 +180,8 @@ void TForm1::createComponents()
     connect(Label5, &ClickableLabel::left, this, &TForm1::Label5MouseLeave);
     connect(Label5, &ClickableLabel::clicked, this, &TForm1::Label5Click);
 
-    Label2 = makeLabel(client, QStringLiteral("FILE : "), 168, 18, AppFonts::proportional(13));
+    Label2 = MakeLabel(client, QString::fromUtf8(texts::kFileLabel), 168, 18,
+                       AppFonts::Proportional(13));
     QPalette teal = Label2->palette();
     teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
     Label2->setPalette(teal);
@@ -139,9 +191,9 @@ void TForm1::createComponents()
     Panel1 = new QFrame(client);
     Panel1->setGeometry(424, 6, 145, 30);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label1 = makeLabel(Panel1, QStringLiteral("カード"), 8, 9, font());
-    Button1 = makeButton(Panel1, QStringLiteral("挿入"), QRect(48, 5, 41, 20));
-    Button2 = makeButton(Panel1, QStringLiteral("削除"), QRect(96, 5, 41, 20));
+    Label1 = MakeLabel(Panel1, QString::fromUtf8(texts::kCardPanelLabel), 8, 9, font());
+    Button1 = MakeButton(Panel1, QString::fromUtf8(texts::kInsertButton), QRect(48, 5, 41, 20));
+    Button2 = MakeButton(Panel1, QString::fromUtf8(texts::kDeleteButton), QRect(96, 5, 41, 20));
 
     // Tab order: DNo, UpDown1, the eleven boxes, the panel's buttons, then ≫.
     QWidget* previous = DNo;
@@ -167,11 +219,11 @@ void TForm1::createCardBoxes()
     for (std::size_t i = 0; i < kCardBoxes.size(); ++i) {
         const CardBoxLayout& layout = kCardBoxes[i];
         auto* box = new ShiftJisLineEdit(client);
-        box->setFont(AppFonts::fixedPitch(layout.fontPixels));
+        box->setFont(AppFonts::FixedPitch(layout.fontPixels));
         box->setGeometry(layout.left, layout.top, layout.width, kBoxHeight);
         *members[i] = box;
 
-        auto* label = new QLabel(QString::fromUtf8(layout.caption), client);
+        auto* label = new QLabel(QString::fromUtf8(texts::kCardBoxLabels[i]), client);
         label->adjustSize();
         label->move(layout.left - kBoxLabelGap - label->width(),
                     layout.top + (kBoxHeight - label->height()) / 2);
@@ -181,43 +233,27 @@ void TForm1::createCardBoxes()
 
 void TForm1::createMenus()
 {
-    auto addItem = [this](QMenu* menu, const QString& caption, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        if (handler)
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return action;
-    };
-
-    File1 = menuBar()->addMenu(QStringLiteral("住所録(&F)"));
-    Open1 = addItem(File1, QStringLiteral("開(&O)"), &TForm1::Open1Click);
-    Save1 = addItem(File1, QStringLiteral("上書き保存(&S)"), &TForm1::Save1Click);
-    SaveAs1 = addItem(File1, QStringLiteral("名前をつけて保存(&A)"), &TForm1::SaveAs1Click);
-    File1->addSeparator();
-    PrintAddr = addItem(File1, QStringLiteral("編集・印刷(&P)"), &TForm1::PrintAddrClick);
-
-    MP1 = menuBar()->addMenu(QStringLiteral("作成(&M)"));
-    Mtetyo = addItem(MP1, QStringLiteral("手帳作成(&T)"), &TForm1::MtetyoClick);
-    Mitiran = addItem(MP1, QStringLiteral("一覧表作成(&I)"), &TForm1::MitiranClick);
-    MP1->addSeparator();
-    Ptetyo = addItem(MP1, QStringLiteral("手帳印刷(&N)"), &TForm1::PtetyoClick);
-    Pitiran = addItem(MP1, QStringLiteral("一覧表印刷(&H)"), &TForm1::PitiranClick);
+    for (const MenuLayout& layout : kMenuBar) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.caption));
+        this->*layout.menu = menu;
+        for (const MenuItemLayout& item : layout.items) {
+            if (!item.action) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            this->*item.action = action;
+            if (item.command)
+                connect(action, &QAction::triggered, this,
+                        [this, command = item.command] { (this->*command)(); });
+        }
+    }
+    // The print items and the timer wait for their tools (FormCreate).
     Ptetyo->setEnabled(false);
     Pitiran->setEnabled(false);
-
-    Orbi1 = menuBar()->addMenu(QStringLiteral("ＯＲＢＩ(&O)"));
-    Or1 = addItem(Orbi1, QStringLiteral("読み込み(&R)"), &TForm1::Or1Click);
-    Ow1 = addItem(Orbi1, QStringLiteral("書き出し(&W)"), &TForm1::Ow1Click);
-    Orbi1->addSeparator();
-    mame = addItem(Orbi1, QStringLiteral("筆まめ形式にする(&M)"), nullptr);
+    Zanter->setEnabled(false);
     mame->setCheckable(true);
     mame->setChecked(true);
-
-    Help1 = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    About1 = addItem(Help1, QStringLiteral("バージョン情報(&A)"), &TForm1::About1Click);
-    M1 = addItem(Help1, QStringLiteral("解説(&M)"), &TForm1::M1Click);
-    Help1->addSeparator();
-    Zanter = addItem(Help1, QStringLiteral("タイマーを表示(&T)"), &TForm1::ZanterClick);
-    Zanter->setEnabled(false);
 }
 
 void TForm1::connectHandlers()
@@ -241,14 +277,15 @@ std::array<ShiftJisLineEdit*, CardRecord::kFieldCount> TForm1::cardBoxes() const
 void TForm1::FormCreate()
 {
     m_store.CardCount = 0;
-    if (FileExists(m_store.ExeDir + "Zanter.exe"))
+    if (FileExists(pathInExeDir(texts::kTimerTool)))
         Zanter->setEnabled(true);
-    if (FileExists(m_store.ExeDir + "Blent.exe")) {
+    if (FileExists(pathInExeDir(texts::kPrintTool))) {
         Ptetyo->setEnabled(true);
         Pitiran->setEnabled(true);
     }
-    m_store.AddressBookPath = m_store.ExeDir + "addr.txt";
-    m_store.InterchangePath = m_store.ExeDir + "addr.orb";
+    m_store.AddressBookPath = pathInExeDir(texts::kAddressBookFile);
+    m_store.InterchangePath =
+        ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
     if (FileExists(m_store.AddressBookPath) && !Loaddatafile())
         return;
     m_store.CardEdited = false;
@@ -310,17 +347,23 @@ void TForm1::adjustSelectionOnFocus(QObject* watched)
 
 std::optional<int> TForm1::currentCardNumber()
 {
+    const std::optional<std::int32_t> number = typedCardNumber();
     const QString text = DNo->text();
-    const std::optional<std::int32_t> number = StrictToInt(text.toUtf8().toStdString());
     if (!number) {
-        m_platform.showError(QString::fromUtf8(NotAnIntegerMessage(text.toUtf8().toStdString())));
+        m_platform.showError(QString::fromUtf8(NotAnIntegerMessage(text.toStdString())));
         return std::nullopt;
     }
     if (!CardStore::isSlotNumber(*number)) {
-        m_platform.showError(QStringLiteral("'%1' is not a valid card number").arg(text));
+        m_platform.showError(QLatin1Char('\'') + text +
+                             QString::fromUtf8(texts::kNotACardNumberAfterQuote));
         return std::nullopt;
     }
     return *number;
+}
+
+std::optional<std::int32_t> TForm1::typedCardNumber() const
+{
+    return StrictToInt(DNo->text().toStdString());
 }
 
 void TForm1::settleCardNumber()
@@ -329,6 +372,11 @@ void TForm1::settleCardNumber()
     if (DNo->text() != position)
         DNo->setText(position);
     Button3->hide();
+}
+
+std::string TForm1::pathInExeDir(std::string_view name) const
+{
+    return m_store.ExeDir + std::string(name);
 }
 
 void TForm1::followCardCount()
@@ -374,22 +422,21 @@ void TForm1::EditHenko()
 
 bool TForm1::Loaddatafile()
 {
-    auto read = ReadWholeFile(m_store.AddressBookPath);
-    if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+    std::optional<std::vector<CardRecord>> cards =
+        readCards(m_store.AddressBookPath, &ParseAddressBook);
+    if (!cards)
         return false;
-    }
-    auto parsed = ParseAddressBook(std::get<std::string>(read));
-    if (const auto* refusal = std::get_if<AddressBookRefusal>(&parsed)) {
-        m_platform.notice(*refusal == AddressBookRefusal::NoCards
-                              ? QStringLiteral("住所録カードがありません")
-                              : QStringLiteral("カードが999件を超えているため読み込めません"));
-        return false;
-    }
     showFileInCaption(m_store.AddressBookPath);
-    m_store.InterchangePath = ChangeExtension(m_store.AddressBookPath, ".orb");
-    takeLoadedCards(std::move(std::get<std::vector<CardRecord>>(parsed)));
+    m_store.InterchangePath =
+        ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
+    takeLoadedCards(std::move(*cards));
     return true;
+}
+
+QString TForm1::refusalNotice(AddressBookRefusal refusal)
+{
+    return QString::fromUtf8(refusal == AddressBookRefusal::NoCards ? texts::kNoCards
+                                                                    : texts::kTooManyCardsToRead);
 }
 
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
@@ -397,7 +444,7 @@ void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
     m_store.replaceCards(std::move(cards));
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
-    const std::optional<std::int32_t> shown = StrictToInt(DNo->text().toStdString());
+    const std::optional<std::int32_t> shown = typedCardNumber();
     if (!shown || *shown > newCardSlot) {
         DNo->setText(QString::number(newCardSlot));
         UpDown1->setPosition(newCardSlot);
@@ -407,14 +454,44 @@ void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 
 void TForm1::showFileInCaption(const std::string& path)
 {
-    setWindowTitle(QStringLiteral("VELM - ") + QFile::decodeName(DirectoryPart(path).c_str()));
-    Label2->setText(QStringLiteral("FILE : ") + QFile::decodeName(FileNamePart(path).c_str()));
+    setWindowTitle(QString::fromUtf8(texts::kCaptionBeforeFolder) +
+                   QFile::decodeName(DirectoryPart(path).c_str()));
+    Label2->setText(QString::fromUtf8(texts::kFileLabel) +
+                    QFile::decodeName(FileNamePart(path).c_str()));
     Label2->adjustSize();
 }
 
 void TForm1::showFileError(const FileFailure& failure)
 {
-    m_platform.showError(QString::fromStdString(failure.Message()));
+    m_platform.showError(QString::fromStdString(failure.message()));
+}
+
+std::optional<std::string> TForm1::readFileOrReport(const std::string& path)
+{
+    auto read = ReadWholeFile(path);
+    if (const auto* failure = std::get_if<FileFailure>(&read)) {
+        showFileError(*failure);
+        return std::nullopt;
+    }
+    return std::get<std::string>(std::move(read));
+}
+
+bool TForm1::mayOverwrite(const std::string& path, const QString& question,
+                          std::string_view caption)
+{
+    return !FileExists(path) || m_platform.ask(question, QString::fromUtf8(caption),
+                                               Platform::Buttons::OkCancel) == Platform::Answer::Ok;
+}
+
+std::optional<std::string> TForm1::chooseFile(Platform::Dialog dialog, std::string_view title,
+                                              const texts::FileKind& kind, const std::string& path)
+{
+    const std::optional<QString> chosen = m_platform.runFileDialog(
+        dialog, {QString::fromUtf8(title), QString::fromUtf8(kind.filter),
+                 QString::fromUtf8(kind.extension.substr(1)), QFile::decodeName(path.c_str())});
+    if (!chosen)
+        return std::nullopt;
+    return QFile::encodeName(*chosen).toStdString();
 }
 
 bool TForm1::writeFileOrReport(const std::string& path, std::string_view bytes)
@@ -428,7 +505,7 @@ bool TForm1::writeFileOrReport(const std::string& path, std::string_view bytes)
 
 void TForm1::handToPrintTool(const std::string& file)
 {
-    const std::string tool = PrintToolPath(m_store.ExeDir);
+    const std::string tool = pathInExeDir(texts::kPrintTool);
     if (FileExists(tool))
         m_platform.startProcess(QFile::decodeName(tool.c_str()), {QFile::decodeName(file.c_str())});
     else

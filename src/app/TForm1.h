@@ -2,16 +2,22 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Platform.h"
+#include "app/Texts.h"
 #include "app/UpDown.h"
+#include "interchange/Orbi.h"
+#include "store/AddressBookFile.h"
 #include "store/CardStore.h"
 #include "store/FileIo.h"
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 class QAction;
@@ -92,7 +98,7 @@ class TForm1 final : public QMainWindow
     void M1Click();
     void ZanterClick();
 
-    // The components, under their designer names.
+    // The widgets, under the names the commands know them by.
     QLabel* Label3 = nullptr;
     QLineEdit* DNo = nullptr;
     UpDown* UpDown1 = nullptr;
@@ -157,10 +163,16 @@ class TForm1 final : public QMainWindow
     // error dialog is shown and nothing is returned.
     std::optional<int> currentCardNumber();
 
+    // The number typed in DNo, when it is a whole number at all.
+    std::optional<std::int32_t> typedCardNumber() const;
+
     // Puts a typed but unconfirmed card number back to the card on screen (the up-down
     // position) and hides the ≫ button, so that every command other than the jump acts on
     // the card the user sees.
     void settleCardNumber();
+
+    // The file `name` in the program folder.
+    std::string pathInExeDir(std::string_view name) const;
 
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
@@ -179,6 +191,30 @@ class TForm1 final : public QMainWindow
 
     // Shows a file failure in the error dialog.
     void showFileError(const FileFailure& failure);
+
+    // Reads a whole file; on failure shows the error dialog and returns nothing.
+    std::optional<std::string> readFileOrReport(const std::string& path);
+
+    // The cards of the file at `path` as `parse` reads them. When the file cannot be read
+    // the error dialog is shown, when `parse` refuses it the refusal's notice; nothing is
+    // returned then.
+    template <typename Refusal>
+    std::optional<std::vector<CardRecord>>
+    readCards(const std::string& path,
+              std::variant<std::vector<CardRecord>, Refusal> (*parse)(std::string_view));
+
+    // The notices of a refused address-book file and of a refused ＯＲＢＩ file.
+    static QString refusalNotice(AddressBookRefusal refusal);
+    static QString refusalNotice(OrbiRefusal refusal);
+
+    // Whether a file may be written at `path`: there is none yet, or the user answers OK to
+    // `question` under `caption`.
+    bool mayOverwrite(const std::string& path, const QString& question, std::string_view caption);
+
+    // Runs a file dialog for `kind` titled `title`, starting from `path`; the chosen path, or
+    // nothing when the user cancels.
+    std::optional<std::string> chooseFile(Platform::Dialog dialog, std::string_view title,
+                                          const texts::FileKind& kind, const std::string& path);
 
     // Writes a whole file through the atomic writer; on failure shows the error dialog and
     // returns false, leaving any old file as it was.
@@ -210,6 +246,10 @@ class TForm1 final : public QMainWindow
 
     // Private helpers of the file commands (TForm1FileCommands.cpp).
 
+    // Makes `path` the address book's path and runs `step`; when the step fails, the
+    // previous path comes back. Returns what the step returned.
+    bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
+
     // Private helpers of the sheet commands (TForm1Sheets.cpp).
 
     // One of the two printable sheets: its files beside the program and its writers.
@@ -230,12 +270,27 @@ class TForm1 final : public QMainWindow
     // Runs the open or save dialog set up for an ＯＲＢＩ file, starting from
     // InterchangePath. The chosen path becomes InterchangePath and is returned; nothing
     // is returned and nothing changes when the user cancels.
-    std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog, const QString& title);
-
-    // Private helpers of the help commands (TForm1Help.cpp).
+    std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
+                                                     std::string_view title);
 
     Platform& m_platform;
     CardStore m_store;
 };
+
+template <typename Refusal>
+std::optional<std::vector<CardRecord>>
+TForm1::readCards(const std::string& path,
+                  std::variant<std::vector<CardRecord>, Refusal> (*parse)(std::string_view))
+{
+    const std::optional<std::string> bytes = readFileOrReport(path);
+    if (!bytes)
+        return std::nullopt;
+    auto parsed = parse(*bytes);
+    if (const Refusal* refusal = std::get_if<Refusal>(&parsed)) {
+        m_platform.notice(refusalNotice(*refusal));
+        return std::nullopt;
+    }
+    return std::get<std::vector<CardRecord>>(std::move(parsed));
+}
 
 } // namespace velm

@@ -1,8 +1,9 @@
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 
-#include <QFile>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,68 +16,44 @@
 namespace velm
 {
 
-namespace
-{
-
-Platform::FileDialogSetup addressBookDialog(const QString& title, const std::string& path)
-{
-    return {title, QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*"),
-            QStringLiteral("txt"), QFile::decodeName(path.c_str())};
-}
-
-std::optional<std::string> chooseAddressBook(Platform& platform, Platform::Dialog dialog,
-                                             const QString& title, const std::string& path)
-{
-    const std::optional<QString> chosen =
-        platform.runFileDialog(dialog, addressBookDialog(title, path));
-    if (!chosen)
-        return std::nullopt;
-    return QFile::encodeName(*chosen).toStdString();
-}
-
-} // namespace
-
 void TForm1::Save1Click()
 {
     saveAddressBook();
+}
+
+bool TForm1::keepAddressBookPathIf(std::string path, const std::function<bool()>& step)
+{
+    std::string previous = std::exchange(m_store.AddressBookPath, std::move(path));
+    if (step())
+        return true;
+    m_store.AddressBookPath = std::move(previous);
+    return false;
 }
 
 void TForm1::Open1Click()
 {
     settleCardNumber();
     const std::optional<std::string> chosen =
-        chooseAddressBook(m_platform, Platform::Dialog::Open, QStringLiteral("住所録を開く"),
-                          m_store.AddressBookPath);
-    if (!chosen)
-        return;
-    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    if (!Loaddatafile()) {
-        m_store.AddressBookPath = std::move(previous);
-        return;
-    }
-    Name1->setFocus();
+        chooseFile(Platform::Dialog::Open, texts::kOpenTitle, texts::kAddressBookFiles,
+                   m_store.AddressBookPath);
+    if (chosen && keepAddressBookPathIf(*chosen, [this] { return Loaddatafile(); }))
+        Name1->setFocus();
 }
 
 void TForm1::SaveAs1Click()
 {
     const std::optional<std::string> chosen =
-        chooseAddressBook(m_platform, Platform::Dialog::Save,
-                          QStringLiteral("住所録に名前をつけて保存"), m_store.AddressBookPath);
-    if (!chosen)
-        return;
-    std::string previous = std::exchange(m_store.AddressBookPath, *chosen);
-    const bool declined =
-        FileExists(m_store.AddressBookPath) &&
-        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
-                       QStringLiteral("上書き確認"),
-                       Platform::Buttons::OkCancel) != Platform::Answer::Ok;
+        chooseFile(Platform::Dialog::Save, texts::kSaveAsTitle, texts::kAddressBookFiles,
+                   m_store.AddressBookPath);
     // A failed write leaves the caption on the previous file, and the path goes back with
     // it, so that the file shown is the file that 上書き保存 writes.
-    if (declined || !saveAddressBook()) {
-        m_store.AddressBookPath = std::move(previous);
-        return;
-    }
-    showFileInCaption(m_store.AddressBookPath);
+    const auto overwriteAndSave = [this] {
+        return mayOverwrite(m_store.AddressBookPath, QString::fromUtf8(texts::kOverwriteQuestion),
+                            texts::kOverwriteCaption) &&
+               saveAddressBook();
+    };
+    if (chosen && keepAddressBookPathIf(*chosen, overwriteAndSave))
+        showFileInCaption(m_store.AddressBookPath);
 }
 
 void TForm1::PrintAddrClick()
@@ -95,8 +72,9 @@ bool TForm1::FormCloseQuery()
         return false;
     if (!m_store.StoreModified)
         return true;
-    switch (m_platform.ask(QStringLiteral("カードが変更されています。上書きしますか？"),
-                           QStringLiteral("保存確認"), Platform::Buttons::YesNoCancel)) {
+    switch (m_platform.ask(QString::fromUtf8(texts::kSaveQuestion),
+                           QString::fromUtf8(texts::kSaveCaption),
+                           Platform::Buttons::YesNoCancel)) {
     case Platform::Answer::Yes:
         return saveAddressBook();
     case Platform::Answer::No:

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
+#include "app/Texts.h"
 #include "text/ShiftJisCodec.h"
 
 #include <QFile>
@@ -17,13 +18,15 @@ void TForm1::About1Click()
 
 void TForm1::M1Click()
 {
-    m_platform.shellOpen(QFile::decodeName((m_store.ExeDir + "velm.htm").c_str()));
+    m_platform.shellOpen(QFile::decodeName(pathInExeDir(texts::kManual).c_str()));
 }
 
 void TForm1::ZanterClick()
 {
-    m_platform.startProcess(QFile::decodeName((m_store.ExeDir + "Zanter.exe").c_str()),
-                            {QStringLiteral("/w"), QStringLiteral("/s"), QStringLiteral("/n")});
+    QStringList arguments;
+    for (const std::string_view argument : texts::kTimerToolArguments)
+        arguments << QString::fromUtf8(argument);
+    m_platform.startProcess(QFile::decodeName(pathInExeDir(texts::kTimerTool).c_str()), arguments);
 }
 
 } // namespace velm

@@ -1,8 +1,8 @@
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "interchange/Orbi.h"
 #include "text/PathParts.h"
 
-#include <QFile>
 #include <QString>
 
 // The commands of the ＯＲＢＩ menu: export and import. The export writes the store as it
@@ -12,58 +12,44 @@
 namespace velm
 {
 
-namespace
-{
-
-Platform::FileDialogSetup interchangeDialog(const QString& title, const std::string& path)
-{
-    return {title, QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*"),
-            QStringLiteral("orb"), QFile::decodeName(path.c_str())};
-}
-
-QString refusalNotice(OrbiRefusal refusal)
+QString TForm1::refusalNotice(OrbiRefusal refusal)
 {
     switch (refusal) {
     case OrbiRefusal::NotOrbi:
-        return QStringLiteral("ＯＲＢＩファイルではありません");
+        return QString::fromUtf8(texts::kNotInterchange);
     case OrbiRefusal::TooManyCards:
-        return QStringLiteral("カードが999件を超えているため読み込めません");
+        return QString::fromUtf8(texts::kTooManyCardsToRead);
     }
     return {};
 }
 
-} // namespace
-
 std::optional<std::string> TForm1::chooseInterchangeFile(Platform::Dialog dialog,
-                                                         const QString& title)
+                                                         std::string_view title)
 {
-    const std::optional<QString> chosen =
-        m_platform.runFileDialog(dialog, interchangeDialog(title, m_store.InterchangePath));
-    if (!chosen)
-        return std::nullopt;
+    std::optional<std::string> chosen =
+        chooseFile(dialog, title, texts::kInterchangeFiles, m_store.InterchangePath);
     // The chosen name is kept even when the command stops afterwards, so that the next
     // dialog proposes it again.
-    m_store.InterchangePath = QFile::encodeName(*chosen).toStdString();
-    return m_store.InterchangePath;
+    if (chosen)
+        m_store.InterchangePath = *chosen;
+    return chosen;
 }
 
 void TForm1::Ow1Click()
 {
     const std::optional<std::string> path =
-        chooseInterchangeFile(Platform::Dialog::Save, QStringLiteral("住所録をＯＲＢＩに変換"));
+        chooseInterchangeFile(Platform::Dialog::Save, texts::kExportTitle);
     if (!path)
         return;
-    if (FileExists(*path) &&
-        m_platform.ask(QStringLiteral("同名のファイルがあります。上書きしますか？"),
-                       QStringLiteral("上書き確認"),
-                       Platform::Buttons::OkCancel) != Platform::Answer::Ok)
+    if (!mayOverwrite(*path, QString::fromUtf8(texts::kOverwriteQuestion),
+                      texts::kOverwriteCaption))
         return;
     ORBIwrite();
 }
 
 void TForm1::Or1Click()
 {
-    if (chooseInterchangeFile(Platform::Dialog::Open, QStringLiteral("ＯＲＢＩ読込み")))
+    if (chooseInterchangeFile(Platform::Dialog::Open, texts::kImportTitle))
         ORBIread();
 }
 
@@ -72,7 +58,7 @@ bool TForm1::ORBIwrite()
     if (!writeFileOrReport(m_store.InterchangePath, FormatOrbi(m_store, mame->isChecked())))
         return false;
     m_platform.notice(QString::number(m_store.CardCount) +
-                      QStringLiteral("人分のデータをＯＲＢＩに変換しました"));
+                      QString::fromUtf8(texts::kExportedAfterCount));
     return true;
 }
 
@@ -81,23 +67,15 @@ bool TForm1::ORBIread()
     // A typed but unconfirmed number gives way to the card the user sees, which is the
     // card shown again after the import.
     settleCardNumber();
-    auto read = ReadWholeFile(m_store.InterchangePath);
-    if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+    std::optional<std::vector<CardRecord>> cards = readCards(m_store.InterchangePath, &ParseOrbi);
+    if (!cards)
         return false;
-    }
-    auto parsed = ParseOrbi(std::get<std::string>(read));
-    if (const auto* refusal = std::get_if<OrbiRefusal>(&parsed)) {
-        m_platform.notice(refusalNotice(*refusal));
-        return false;
-    }
-    auto& cards = std::get<std::vector<CardRecord>>(parsed);
-    const std::size_t imported = cards.size();
+    const std::size_t imported = cards->size();
     showFileInCaption(m_store.InterchangePath);
-    m_store.AddressBookPath = ChangeExtension(m_store.InterchangePath, ".txt");
-    takeLoadedCards(std::move(cards));
-    m_platform.notice(QString::number(imported) +
-                      QStringLiteral("人分のＯＲＢＩデータを読み込みました"));
+    m_store.AddressBookPath =
+        ChangeExtension(m_store.InterchangePath, texts::kAddressBookExtension);
+    takeLoadedCards(std::move(*cards));
+    m_platform.notice(QString::number(imported) + QString::fromUtf8(texts::kImportedAfterCount));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
+#include "app/Texts.h"
 #include "text/RightTrim.h"
-#include "text/StrictInt.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,13 +21,13 @@ const QColor kTotalLabelHoverColour(0, 255, 255);
 
 // Whether the key typed a character into the box: printable keys, Backspace and Enter do;
 // keys without a character (arrows, function keys) and Delete do not.
-bool typesCharacter(const QKeyEvent* event)
+bool TypesCharacter(const QKeyEvent* event)
 {
     const QString text = event->text();
     return !text.isEmpty() && text.front() != QChar(0x7f);
 }
 
-bool isEnter(const QKeyEvent* event)
+bool IsEnter(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
@@ -68,10 +68,10 @@ void TForm1::UpDown1Click(UpDown::Button)
 
 bool TForm1::DNoKeyPress(QKeyEvent* event)
 {
-    if (!typesCharacter(event))
+    if (!TypesCharacter(event))
         return false;
     Button3->show();
-    if (!isEnter(event))
+    if (!IsEnter(event))
         return false;
     Button3Click();
     return true;
@@ -88,7 +88,7 @@ void TForm1::Button3Click()
 
 int TForm1::jumpTarget() const
 {
-    const std::optional<std::int32_t> typed = StrictToInt(DNo->text().toStdString());
+    const std::optional<std::int32_t> typed = typedCardNumber();
     const int requested = typed ? *typed : UpDown1->position();
     const int newCardSlot = std::min(m_store.CardCount + 1, CardStore::kCapacity);
     return std::clamp(requested, 1, newCardSlot);
@@ -142,7 +142,7 @@ void TForm1::Button1Click()
     settleCardNumber();
     Name1->setFocus();
     if (!m_store.insertBlank(UpDown1->position())) {
-        m_platform.notice(QStringLiteral("カードは999件までです"));
+        m_platform.notice(QString::fromUtf8(texts::kStoreFull));
         return;
     }
     followCardCount();
@@ -161,9 +161,9 @@ void TForm1::Button2Click()
         ikkenbun();
         return;
     }
-    if (!nameOnScreenIsBlank() &&
-        m_platform.ask(QStringLiteral("このカードを削除しますか？"), QStringLiteral("削除確認"),
-                       Platform::Buttons::YesNo) != Platform::Answer::Yes)
+    if (!nameOnScreenIsBlank() && m_platform.ask(QString::fromUtf8(texts::kDeleteQuestion),
+                                                 QString::fromUtf8(texts::kDeleteCaption),
+                                                 Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
     m_store.deleteCard(*card);
     followCardCount();

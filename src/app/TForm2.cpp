@@ -2,6 +2,7 @@
 
 #include "app/AppFonts.h"
 #include "app/Platform.h"
+#include "app/Texts.h"
 
 #include <QFont>
 #include <QLabel>
@@ -15,10 +16,10 @@ namespace velm
 namespace
 {
 
-const QColor LinkColour(0, 0, 255);
-const QColor LinkHoverColour(255, 0, 255);
+const QColor kLinkColour(0, 0, 255);
+const QColor kLinkHoverColour(255, 0, 255);
 
-QLabel* addLabel(QWidget* parent, const QString& text, const QPoint& position)
+QLabel* AddLabel(QWidget* parent, const QString& text, const QPoint& position)
 {
     auto* label = new QLabel(text, parent);
     label->move(position);
@@ -28,22 +29,22 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QPoint& position)
 
 } // namespace
 
-TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("VELM"));
+    setWindowTitle(QString::fromUtf8(texts::kProgramName));
     setModal(false);
-    setFont(AppFonts::proportional(12));
-    setFixedSize(ClientWidth, ClientHeight);
+    setFont(AppFonts::Proportional(12));
+    setFixedSize(kClientWidth, kClientHeight);
 
-    Label1 = addLabel(this, QStringLiteral("住所録／VELM v0.00"), QPoint(24, 12));
+    Label1 = AddLabel(this, QString::fromUtf8(texts::kAboutVersionPlaceholder), QPoint(24, 12));
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = addLabel(this, QStringLiteral("© 2026 VELM project"), QPoint(24, 32));
+    Label2 = AddLabel(this, QString::fromUtf8(texts::kAboutMaker), QPoint(24, 32));
     Label2->setObjectName(QStringLiteral("Label2"));
 
     setUpLinkLabel();
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(QString::fromUtf8(texts::kOkButton), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(61, 80, 75, 25);
     Button1->setDefault(true);
@@ -54,15 +55,15 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 // that keeps the ordinary arrow pointer.
 void TForm2::setUpLinkLabel()
 {
-    Label3 = new ClickableLabel(QStringLiteral("https://velm.example.com/"), this);
+    Label3 = new ClickableLabel(QString::fromUtf8(texts::kAboutWebAddress), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(18, 52, 161, 16);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QFont linkFont = AppFonts::proportional(12);
+    QFont linkFont = AppFonts::Proportional(12);
     linkFont.setUnderline(true);
     Label3->setFont(linkFont);
     Label3->setCursor(Qt::ArrowCursor);
-    setLinkColour(LinkColour);
+    setLinkColour(kLinkColour);
     connect(Label3, &ClickableLabel::entered, this, &TForm2::Label3MouseEnter);
     connect(Label3, &ClickableLabel::left, this, &TForm2::Label3MouseLeave);
     connect(Label3, &ClickableLabel::clicked, this, &TForm2::Label3Click);
@@ -70,7 +71,7 @@ void TForm2::setUpLinkLabel()
 
 void TForm2::showAbout(const QString& versionText)
 {
-    Label1->setText(QStringLiteral("住所録／") + versionText);
+    Label1->setText(QString::fromUtf8(texts::kAboutVersionBeforeText) + versionText);
     Label1->adjustSize();
     if (isVisible()) {
         raise();
@@ -92,17 +93,17 @@ void TForm2::Button1Click()
 // place that names it.
 void TForm2::Label3Click()
 {
-    platform_.shellOpen(Label3->text());
+    m_platform.shellOpen(Label3->text());
 }
 
 void TForm2::Label3MouseEnter()
 {
-    setLinkColour(LinkHoverColour);
+    setLinkColour(kLinkHoverColour);
 }
 
 void TForm2::Label3MouseLeave()
 {
-    setLinkColour(LinkColour);
+    setLinkColour(kLinkColour);
 }
 
 void TForm2::setLinkColour(const QColor& colour)

@@ -21,8 +21,8 @@ class TForm2 final : public QDialog
     Q_OBJECT
 
   public:
-    static constexpr int ClientWidth = 197;
-    static constexpr int ClientHeight = 114;
+    static constexpr int kClientWidth = 197;
+    static constexpr int kClientHeight = 114;
 
     explicit TForm2(Platform& platform, QWidget* parent = nullptr);
 
@@ -46,7 +46,7 @@ class TForm2 final : public QDialog
     void setLinkColour(const QColor& colour);
     void centreOnParent();
 
-    Platform& platform_;
+    Platform& m_platform;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     ClickableLabel* Label3 = nullptr;

@@ -14,16 +14,16 @@ namespace velm
 namespace
 {
 
-constexpr int arrowWidth = 16;
-constexpr int controlHeight = 20;
+constexpr int kArrowWidth = 16;
+constexpr int kControlHeight = 20;
 
-qint16 clampToInt16(int value)
+qint16 ClampToInt16(int value)
 {
     return static_cast<qint16>(std::clamp<int>(value, std::numeric_limits<qint16>::min(),
                                                std::numeric_limits<qint16>::max()));
 }
 
-bool fitsInt16(int value)
+bool FitsInt16(int value)
 {
     return value >= std::numeric_limits<qint16>::min() &&
            value <= std::numeric_limits<qint16>::max();
@@ -33,16 +33,16 @@ bool fitsInt16(int value)
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent)
 {
-    previous_ = makeArrow(Button::Previous);
-    next_ = makeArrow(Button::Next);
+    m_previous = makeArrow(Button::Previous);
+    m_next = makeArrow(Button::Next);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(previous_);
-    layout->addWidget(next_);
+    layout->addWidget(m_previous);
+    layout->addWidget(m_next);
 
-    setFixedSize(2 * arrowWidth, controlHeight);
+    setFixedSize(2 * kArrowWidth, kControlHeight);
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -52,7 +52,7 @@ QToolButton* UpDown::makeArrow(Button button)
     const bool isNext = button == Button::Next;
     arrow->setObjectName(isNext ? QStringLiteral("nextArrow") : QStringLiteral("previousArrow"));
     arrow->setArrowType(isNext ? Qt::RightArrow : Qt::LeftArrow);
-    arrow->setFixedSize(arrowWidth, controlHeight);
+    arrow->setFixedSize(kArrowWidth, kControlHeight);
     arrow->setFocusPolicy(Qt::NoFocus);
     // With auto-repeat a held button emits pressed() again at every repeat, so stepping on
     // pressed() gives one step at the press and one per repeat, and none at the release.
@@ -63,65 +63,65 @@ QToolButton* UpDown::makeArrow(Button button)
 
 void UpDown::setChangeCheck(ChangeCheck check)
 {
-    check_ = std::move(check);
+    m_check = std::move(check);
 }
 
 void UpDown::setMinimum(int value)
 {
-    minimum_ = clampToInt16(value);
-    maximum_ = std::max(maximum_, minimum_);
+    m_minimum = ClampToInt16(value);
+    m_maximum = std::max(m_maximum, m_minimum);
     keepPositionInRange();
 }
 
 void UpDown::setMaximum(int value)
 {
-    maximum_ = clampToInt16(value);
-    minimum_ = std::min(minimum_, maximum_);
+    m_maximum = ClampToInt16(value);
+    m_minimum = std::min(m_minimum, m_maximum);
     keepPositionInRange();
 }
 
 void UpDown::setPosition(int value)
 {
-    const qint16 target = clampToInt16(value);
+    const qint16 target = ClampToInt16(value);
     if (!changeAllowed(target, directionTowards(target)))
         return;
-    position_ = std::clamp(target, minimum_, maximum_);
+    m_position = std::clamp(target, m_minimum, m_maximum);
 }
 
 void UpDown::pressArrow(Button button)
 {
-    const int target = position_ + (button == Button::Next ? 1 : -1);
-    if (!fitsInt16(target))
+    const int target = m_position + (button == Button::Next ? 1 : -1);
+    if (!FitsInt16(target))
         return;
-    stepping_ = true;
+    m_stepping = true;
     const bool allowed = changeAllowed(static_cast<qint16>(target), directionTowards(target));
-    stepping_ = false;
+    m_stepping = false;
     if (!allowed)
         return;
     // The check may have moved the range, so it is read only now.
-    if (target < minimum_ || target > maximum_)
+    if (target < m_minimum || target > m_maximum)
         return;
-    position_ = static_cast<qint16>(target);
+    m_position = static_cast<qint16>(target);
     emit clicked(button);
 }
 
 UpDown::Direction UpDown::directionTowards(int value) const
 {
-    if (value < position_)
-        return value < minimum_ ? Direction::None : Direction::Down;
-    if (value > position_)
-        return value > maximum_ ? Direction::None : Direction::Up;
+    if (value < m_position)
+        return value < m_minimum ? Direction::None : Direction::Down;
+    if (value > m_position)
+        return value > m_maximum ? Direction::None : Direction::Up;
     return Direction::None;
 }
 
 bool UpDown::changeAllowed(qint16 value, Direction direction) const
 {
-    return !check_ || check_(value, direction);
+    return !m_check || m_check(value, direction);
 }
 
 void UpDown::keepPositionInRange()
 {
-    position_ = std::clamp(position_, minimum_, maximum_);
+    m_position = std::clamp(m_position, m_minimum, m_maximum);
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event)
@@ -152,8 +152,8 @@ bool UpDown::event(QEvent* event)
 
 void UpDown::releaseArrows()
 {
-    previous_->setDown(false);
-    next_->setDown(false);
+    m_previous->setDown(false);
+    m_next->setDown(false);
 }
 
 } // namespace velm

@@ -40,9 +40,9 @@ class UpDown : public QWidget
 
     void setChangeCheck(ChangeCheck check);
 
-    qint16 minimum() const { return minimum_; }
-    qint16 maximum() const { return maximum_; }
-    qint16 position() const { return position_; }
+    qint16 minimum() const { return m_minimum; }
+    qint16 maximum() const { return m_maximum; }
+    qint16 position() const { return m_position; }
 
     // Values outside the signed 16-bit range are clamped to it. A minimum above the maximum
     // raises the maximum to it, a maximum below the minimum lowers the minimum to it. A
@@ -67,7 +67,7 @@ class UpDown : public QWidget
     // True while the change check is asked on behalf of an arrow press, false while it is
     // asked for a position set by code. A check that does more for a step of the user than
     // for a position set by code tells the two apart with it.
-    bool isStepping() const { return stepping_; }
+    bool isStepping() const { return m_stepping; }
 
   signals:
     // Emitted after an arrow press, by mouse or key, that moved the position.
@@ -84,13 +84,13 @@ class UpDown : public QWidget
     void keepPositionInRange();
     void releaseArrows();
 
-    qint16 minimum_ = 0;
-    qint16 maximum_ = 1;
-    qint16 position_ = 1;
-    bool stepping_ = false;
-    ChangeCheck check_;
-    QToolButton* previous_ = nullptr;
-    QToolButton* next_ = nullptr;
+    qint16 m_minimum = 0;
+    qint16 m_maximum = 1;
+    qint16 m_position = 1;
+    bool m_stepping = false;
+    ChangeCheck m_check;
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
 };
 
 } // namespace velm

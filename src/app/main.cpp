@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     // Menus, message boxes and dialogs take the window's Japanese Gothic as well.
-    QApplication::setFont(velm::AppFonts::proportional(12));
+    QApplication::setFont(velm::AppFonts::Proportional(12));
     velm::QtPlatform platform;
     const QString exeDir = QApplication::applicationDirPath() + '/';
     auto form1 = std::make_unique<velm::TForm1>(platform, QFile::encodeName(exeDir).toStdString());

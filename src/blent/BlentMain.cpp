@@ -1,15 +1,18 @@
 #include "blent/BlentMain.h"
 
+#include "blent/BlentTexts.h"
 #include "blent/CommandLine.h"
-#include "blent/PreviewWindow.h"
-#include "blent/PrintDocument.h"
-#include "blent/SheetRenderer.h"
+#include "blent/TextSheet.h"
+#include "print/PaperOutput.h"
+#include "print/PreviewWindow.h"
+#include "print/QtPrintDesk.h"
+#include "print/QtTranslations.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QFile>
+#include <QScreen>
+#include <algorithm>
 #include <iostream>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace velm::blent
@@ -17,52 +20,90 @@ namespace velm::blent
 namespace
 {
 
-const QString kTitle = QStringLiteral("Blent");
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
 
-int WritePdfAndExit(int argc, char** argv, const PrintDocument& document, const std::string& out)
+int Complain(const QString& message, int status)
+{
+    std::cerr << (texts::kErrorPrefix + message).toLocal8Bit().constData() << '\n';
+    return status;
+}
+
+int WritePdfAndExit(int argc, char** argv, const std::string& file, const std::string& out)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (!WritePdf(document, out, QDate::currentDate())) {
-        std::cerr << "Blent.exe: cannot write " << out << '\n';
-        return 1;
-    }
+    QGuiApplication application(argc, argv);
+    auto opened = OpenTextSheet(file, QDate::currentDate());
+    if (const auto* message = std::get_if<QString>(&opened))
+        return Complain(*message, kExitFailure);
+    const QString path = QFile::decodeName(out.c_str());
+    if (print::WritePdf(*std::get<std::unique_ptr<TextSheet>>(opened), path, nullptr) !=
+        print::OutputResult::Done)
+        return Complain(texts::kCannotWritePdf.arg(path), kExitFailure);
     return 0;
 }
 
-// Reports a problem on stderr and, for the interactive tool, in a message box as well.
-int Fail(int argc, char** argv, bool interactive, const std::string& message, int code)
+// The window starts as wide as the format asks, and as tall as a page of that width, as
+// far as the screen allows.
+void SizeForFormat(print::PreviewWindow& window, const PrintFormat& format)
 {
-    std::cerr << "Blent.exe: " << message << '\n';
-    if (interactive) {
-        QApplication app(argc, argv);
-        QMessageBox::critical(nullptr, kTitle, QString::fromLocal8Bit(message));
-    }
-    return code;
+    const int width = std::max(format.windowWidthPx, format.memoWidthPx);
+    const QSize screen = window.screen()->availableSize();
+    window.resize(std::min(width, screen.width()),
+                  std::min(screen.height() * 9 / 10, width * 3 / 2));
 }
 
 } // namespace
+
+std::variant<std::unique_ptr<TextSheet>, QString> OpenTextSheet(const std::string& path, QDate date)
+{
+    auto loaded = LoadSheetFile(path);
+    if (auto* message = std::get_if<QString>(&loaded))
+        return std::move(*message);
+    return TextSheet::create(std::move(std::get<SheetFile>(loaded)), date);
+}
+
+std::variant<std::unique_ptr<print::PreviewWindow>, int>
+OpenPreview(std::optional<std::string> file, print::PrintDesk& desk)
+{
+    if (!file) {
+        const auto chosen = desk.chooseOpenPath(texts::kOpenTitle, texts::kOpenFilter, nullptr);
+        if (!chosen)
+            return 0;
+        file = QFile::encodeName(*chosen).toStdString();
+    }
+    auto opened = OpenTextSheet(*file, QDate::currentDate());
+    if (const auto* message = std::get_if<QString>(&opened)) {
+        Complain(*message, kExitFailure);
+        desk.warn(*message, nullptr);
+        return kExitFailure;
+    }
+    auto sheet = std::move(std::get<std::unique_ptr<TextSheet>>(opened));
+    const PrintFormat format = sheet->format();
+    const QString title = texts::kWindowTitle.arg(sheet->name());
+    auto window = std::make_unique<print::PreviewWindow>(std::move(sheet), desk, title);
+    SizeForFormat(*window, format);
+    return window;
+}
 
 int RunBlent(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const auto parsed = ParseCommandLine(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
-        return Fail(argc, argv, false, usage->message + "\n" + kUsage, 2);
+        return Complain(usage->message + QLatin1Char('\n') + texts::kUsage, kExitUsage);
     const Invocation& invocation = std::get<Invocation>(parsed);
-    const bool interactive = !invocation.pdfOut;
-
-    const auto loaded = LoadPrintDocument(invocation.file);
-    if (const auto* error = std::get_if<LoadError>(&loaded))
-        return Fail(argc, argv, interactive, "cannot read " + error->path + ": " + error->reason,
-                    1);
-    const PrintDocument& document = std::get<PrintDocument>(loaded);
-
     if (invocation.pdfOut)
-        return WritePdfAndExit(argc, argv, document, *invocation.pdfOut);
-    QApplication app(argc, argv);
-    PreviewWindow window(document);
+        return WritePdfAndExit(argc, argv, *invocation.file, *invocation.pdfOut);
+
+    QApplication application(argc, argv);
+    print::InstallJapaneseQtTexts(application);
+    print::QtPrintDesk desk(texts::kCaption);
+    auto opened = OpenPreview(invocation.file, desk);
+    if (const int* status = std::get_if<int>(&opened))
+        return *status;
+    auto& window = *std::get<std::unique_ptr<print::PreviewWindow>>(opened);
     window.show();
     return QApplication::exec();
 }

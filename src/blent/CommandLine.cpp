@@ -1,5 +1,7 @@
 #include "blent/CommandLine.h"
 
+#include "blent/BlentTexts.h"
+
 #include <cstddef>
 
 namespace velm::blent
@@ -11,17 +13,20 @@ std::variant<Invocation, UsageError> ParseCommandLine(const std::vector<std::str
     std::size_t first = 0;
     if (!args.empty() && args.front() == "--pdf") {
         if (args.size() < 2 || args[1].empty())
-            return UsageError{"--pdf needs the path of the PDF to write"};
+            return UsageError{texts::kPdfPathMissing};
         invocation.pdfOut = args[1];
         first = 2;
     }
+    std::string file;
     for (std::size_t i = first; i < args.size(); ++i) {
         if (i > first)
-            invocation.file += ' ';
-        invocation.file += args[i];
+            file += ' ';
+        file += args[i];
     }
-    if (invocation.file.empty())
-        return UsageError{"no file to print"};
+    if (!file.empty())
+        invocation.file = file;
+    else if (invocation.pdfOut || args.size() > first)
+        return UsageError{texts::kFileMissing};
     return invocation;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 namespace velm::blent
 {
@@ -11,6 +10,8 @@ namespace
 
 // A header or footer line takes the font's height and half a line of air.
 constexpr double kBandLines = 1.5;
+// Room that misses a whole line or cell by less than this, from rounding, still holds it.
+constexpr double kRounding = 1e-9;
 
 double Scaled(double base, double percent)
 {
@@ -29,13 +30,10 @@ PageLayout::PageLayout(const PrintFormat& format, SizePt paper, double halfAdvan
       m_cellWidth(Scaled(halfAdvancePt, format.charSpacingPercent)),
       m_linePitch(Scaled(format.fontSizePt, format.lineSpacingPercent))
 {
-    const int fit = LinesThatFit();
+    m_linesThatFit = countLinesThatFit();
+    m_columnsThatFit = countColumnsThatFit();
     m_linesPerPage =
-        std::max(1, format.linesPerPage > 0 ? std::min(format.linesPerPage, fit) : fit);
-    if (format.wrapAtRightEdge && m_cellWidth > 0) {
-        const double width = textRight(0) - textLeft(0);
-        m_wrapColumns = std::max(2, static_cast<int>(std::floor(width / m_cellWidth)));
-    }
+        format.linesPerPage > 0 ? std::min(format.linesPerPage, m_linesThatFit) : m_linesThatFit;
 }
 
 RectPt PageLayout::pageArea(int slot) const
@@ -105,29 +103,21 @@ double PageLayout::footerBand() const
     return hasFooter() ? kBandLines * m_format.fontSizePt : 0;
 }
 
-int PageLayout::LinesThatFit() const
+int PageLayout::countLinesThatFit() const
 {
     const double bottom = pageArea(0).bottom() - MmToPt(kEdgeMarginMm) - footerBand();
     const double room = bottom - bodyTop(0) - m_format.fontSizePt;
     if (room < 0 || m_linePitch <= 0)
-        return 1;
-    return static_cast<int>(std::floor(room / m_linePitch + 1e-9)) + 1;
+        return 0;
+    return static_cast<int>(std::floor(room / m_linePitch + kRounding)) + 1;
 }
 
-std::vector<TextPage> Paginate(int lineCount, int linesPerPage)
+int PageLayout::countColumnsThatFit() const
 {
-    std::vector<TextPage> pages;
-    const int perPage = std::max(1, linesPerPage);
-    for (int first = 0; first < lineCount; first += perPage)
-        pages.push_back({first, std::min(perPage, lineCount - first)});
-    if (pages.empty())
-        pages.push_back({0, 0});
-    return pages;
-}
-
-std::string PageNumberText(int number)
-{
-    return "- " + std::to_string(number) + " -";
+    const double room = pageArea(0).right() - MmToPt(kEdgeMarginMm) - textLeft(0);
+    if (room <= 0 || m_cellWidth <= 0)
+        return 0;
+    return static_cast<int>(std::floor(room / m_cellWidth + kRounding));
 }
 
 } // namespace velm::blent

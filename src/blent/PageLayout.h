@@ -1,9 +1,6 @@
 #pragma once
 
-#include "blent/PrintFormat.h"
-
-#include <string>
-#include <vector>
+#include "sheets/FormatSettings.h"
 
 namespace velm::blent
 {
@@ -43,6 +40,7 @@ class PageLayout
 
     PageLayout(const PrintFormat& format, SizePt paper, double halfAdvancePt);
 
+    const PrintFormat& format() const { return m_format; }
     int pagesPerSheet() const { return m_format.twoPagesPerSheet ? 2 : 1; }
     // The area of page `slot` (0 or 1) on its sheet.
     RectPt pageArea(int slot) const;
@@ -51,11 +49,14 @@ class PageLayout
     double linePitch() const { return m_linePitch; }
     double fontSize() const { return m_format.fontSizePt; }
 
-    // The lines per page: the format's count, but never more than fit above the bottom
-    // edge, and at least one.
+    // The lines that fit between the header and the bottom edge; 0 when not even one does.
+    int linesThatFit() const { return m_linesThatFit; }
+    // The cells that fit between the left margin and the right edge; 0 when not one does.
+    int columnsThatFit() const { return m_columnsThatFit; }
+    // The lines per page: the format's count, but never more than fit.
     int linesPerPage() const { return m_linesPerPage; }
-    // The cells that fit between the left margin and the right edge; 0 when wrapping is off.
-    int wrapColumns() const { return m_wrapColumns; }
+    // Where a line wraps: the cells that fit, or 0 when the format does not wrap.
+    int wrapColumns() const { return m_format.wrapAtRightEdge ? m_columnsThatFit : 0; }
 
     bool hasHeader() const;
     bool hasFooter() const;
@@ -76,31 +77,18 @@ class PageLayout
     double bodyTop(int slot) const;
     double headerBand() const;
     double footerBand() const;
-    int LinesThatFit() const;
+    int countLinesThatFit() const;
+    int countColumnsThatFit() const;
 
     PrintFormat m_format;
     SizePt m_paper;
     double m_cellWidth = 0;
     double m_linePitch = 0;
-    int m_linesPerPage = 1;
-    int m_wrapColumns = 0;
+    int m_linesThatFit = 0;
+    int m_columnsThatFit = 0;
+    int m_linesPerPage = 0;
 };
 
 double MmToPt(double mm);
-
-// One page of text: a run of consecutive grid lines.
-struct TextPage {
-    int firstLine = 0;
-    int lineCount = 0;
-
-    friend bool operator==(const TextPage&, const TextPage&) = default;
-};
-
-// Cuts `lineCount` lines into pages of `linesPerPage`; an empty text still gives one
-// (empty) page, so that printing it shows something.
-std::vector<TextPage> Paginate(int lineCount, int linesPerPage);
-
-// The page number as printed: "- n -".
-std::string PageNumberText(int number);
 
 } // namespace velm::blent

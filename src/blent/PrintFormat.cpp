@@ -2,7 +2,6 @@
 
 #include "text/LineReader.h"
 
-#include <array>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -13,42 +12,6 @@ namespace velm::blent
 {
 namespace
 {
-
-// A setting: the format-file line that holds it, where it goes, and the values it accepts.
-struct Setting {
-    int line;
-    std::variant<int PrintFormat::*, double PrintFormat::*, bool PrintFormat::*,
-                 Orientation PrintFormat::*>
-        field;
-    double min = 0;
-    double max = 1;
-};
-
-const std::array<Setting, 23> kSettings{{
-    {2, &PrintFormat::linesPerPage, 1, 1000},
-    {3, &PrintFormat::lineSpacingPercent, -90, 900},
-    {4, &PrintFormat::charSpacingPercent, -90, 900},
-    {5, &PrintFormat::topMarginMm, 0, 200},
-    {6, &PrintFormat::leftMarginMm, 0, 200},
-    {7, &PrintFormat::pageNumbers},
-    {8, &PrintFormat::fileNameInHeader},
-    {9, &PrintFormat::dateInHeader},
-    {10, &PrintFormat::pageNumberAtBottom},
-    {11, &PrintFormat::headerOnTextGrid},
-    {12, &PrintFormat::twoSided},
-    {13, &PrintFormat::twoPagesPerSheet},
-    {14, &PrintFormat::pageNumberAtLeft},
-    {15, &PrintFormat::fontSizePt, 1, 200},
-    {16, &PrintFormat::bold},
-    {17, &PrintFormat::glyphsCentredInCells},
-    {18, &PrintFormat::paperCode, 1, 1000},
-    {19, &PrintFormat::orientation, 1, 2},
-    {20, &PrintFormat::tabsExpand},
-    {21, &PrintFormat::tabWidth, 1, 64},
-    {22, &PrintFormat::wrapAtRightEdge},
-    {23, &PrintFormat::windowWidthPx, 100, 10000},
-    {24, &PrintFormat::memoWidthPx, 100, 10000},
-}};
 
 std::string_view TrimSpaces(std::string_view text)
 {
@@ -91,7 +54,7 @@ bool IsWhole(double value)
 }
 
 // Stores `value` into the setting's field when the field can hold it.
-void Apply(const Setting& setting, double value, PrintFormat& format)
+void Apply(const FormatSetting& setting, double value, PrintFormat& format)
 {
     if (value < setting.min || value > setting.max)
         return;
@@ -120,12 +83,13 @@ PrintFormat ParsePrintFormat(std::string_view bytes)
         lines.push_back(reader.ReadLine());
 
     PrintFormat format;
-    for (const Setting& setting : kSettings) {
-        const auto index = static_cast<std::size_t>(setting.line - 1);
+    std::size_t index = kFirstSettingLine - 1;
+    for (const FormatSetting& setting : FormatSettings()) {
         if (index >= lines.size())
-            continue;
+            break;
         if (const std::optional<double> value = ReadValue(lines[index]))
             Apply(setting, *value, format);
+        ++index;
     }
     return format;
 }

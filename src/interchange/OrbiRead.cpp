@@ -1,7 +1,7 @@
 #include "interchange/Orbi.h"
 #include "interchange/OrbiColumns.h"
-#include "store/AddressBookFile.h"
 #include "store/CardStore.h"
+#include "store/FileSafeValue.h"
 #include "text/ByteSearch.h"
 #include "text/LineReader.h"
 

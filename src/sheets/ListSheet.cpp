@@ -80,19 +80,19 @@ void AppendHeading(std::string& out)
 void AppendListEntry(std::string& out, const CardRecord& card)
 {
     out += kBar;
-    AppendFixedColumn(out, card.Name1.view(), kNameWidth);
+    AppendWholeCharColumn(out, card.Name1.view(), kNameWidth);
     out += kBar;
     out += sheet::kPostalMark;
-    AppendFixedColumn(out, card.PostNo.view(), kPostNoWidth);
-    AppendFixedColumn(out, card.Jusyo1.view(), kAddressWidth);
+    AppendWholeCharColumn(out, card.PostNo.view(), kPostNoWidth);
+    AppendWholeCharColumn(out, card.Jusyo1.view(), kAddressWidth);
     out += kBar;
     out += kLineEnd;
 
     out += kBar;
-    AppendFixedColumn(out, card.Name2.view(), kNameWidth);
+    AppendWholeCharColumn(out, card.Name2.view(), kNameWidth);
     out += kBar;
-    AppendFixedColumn(out, card.Tel.view(), kTelWidth);
-    AppendFixedColumn(out, card.Jusyo2.view(), kAddressWidth);
+    AppendWholeCharColumn(out, card.Tel.view(), kTelWidth);
+    AppendWholeCharColumn(out, card.Jusyo2.view(), kAddressWidth);
     out += kBar;
     out += kLineEnd;
 

@@ -37,7 +37,7 @@ void AppendNotebookEntry(std::string& out, const CardRecord& card)
     out += kLineEnd;
 
     out += kBar;
-    AppendFixedColumn(out, card.Name1.view(), kNameWidth);
+    AppendWholeCharColumn(out, card.Name1.view(), kNameWidth);
     out += kBar;
     out += kTelLabel;
     out += card.Tel.view();

@@ -1,6 +1,9 @@
 #include "store/AddressBookFile.h"
 
+#include "store/CardLayout.h"
 #include "store/CardStore.h"
+#include "store/FileSafeValue.h"
+#include "store/WrittenLineReader.h"
 #include "text/ByteSearch.h"
 #include "text/FixedColumn.h"
 #include "text/LineReader.h"
@@ -9,111 +12,16 @@
 #include "text/ShortString.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
-#include <cstring>
-#include <span>
 
 namespace velm
 {
 namespace
 {
 
-constexpr std::string_view kClose = "\x81\x7A";           // 】
-constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
+using namespace card_layout;
+
 constexpr std::string_view kSeparatorStart = "*****";
-constexpr std::size_t kLineWidth = 78;
-
-// Characters a stored value must not hold, and what replaces them.
-constexpr std::string_view kSafeClose = "\x81\x6E"; // ］
-constexpr std::string_view kSafeZ = "\x82\x9A";     // ｚ
-constexpr char kZ = '\x7A';
-constexpr char kCloseLeadByte = '\x81';
-
-// One column of a card line: the bytes that open it and the field it holds, padded or cut
-// to its width. A column after the first is opened by the "】" that closes the one before
-// it, then its tag.
-struct CardColumn {
-    std::string_view opening;
-    ShortString CardRecord::*field;
-    std::size_t width;
-};
-
-// The four lines of a card as this program writes them, each closed by a "】" after its
-// last column.
-constexpr CardColumn kNameLine[] = {
-    {kNameTag, &CardRecord::Name1, 18},
-    {"\x81\x7A\x81\x79", &CardRecord::Name2, 18},        // 】【
-    {"\x81\x7A\x93\xC7\x81\x79", &CardRecord::Yomi, 20}, // 】読【
-    {"\x81\x7A\x81\x79", &CardRecord::Mark, 2},          // 】【
-};
-constexpr CardColumn kAddressLine[] = {
-    {"\x8F\x5A\x81\x79", &CardRecord::Jusyo1, 40},        // 住【
-    {"\x81\x7A\x94\xF5\x81\x79", &CardRecord::biko1, 26}, // 】備【
-};
-constexpr CardColumn kPlaceLine[] = {
-    {"\x8F\x8A\x81\x79", &CardRecord::Jusyo2, 40},        // 所【
-    {"\x81\x7A\x8D\x6C\x81\x79", &CardRecord::biko2, 26}, // 】考【
-};
-constexpr CardColumn kPostLine[] = {
-    {"\x81\xA7\x81\x79", &CardRecord::PostNo, 8},       // 〒【
-    {"\x81\x7A\x93\x64\x81\x79", &CardRecord::Tel, 16}, // 】電【
-    {"\x81\x7A\x81\x79", &CardRecord::biko3, 38},       // 】【
-};
-using CardLine = std::span<const CardColumn>;
-constexpr std::array<CardLine, 4> kCardLines{kNameLine, kAddressLine, kPlaceLine, kPostLine};
-
-constexpr std::size_t LineWidth(CardLine columns)
-{
-    std::size_t width = kClose.size();
-    for (const CardColumn& column : columns)
-        width += column.opening.size() + column.width;
-    return width;
-}
-
-static_assert(std::ranges::all_of(kCardLines,
-                                  [](CardLine line) { return LineWidth(line) == kLineWidth; }));
-
-// What a card line looks like as this program writes it, place by place, for the places
-// where a "】" could start (all but the last byte, which the "】" there covers): the fixed
-// bytes of the openings and the closing "】" with all bits of `fixed` set for them, and all
-// bits of `closes` set where a "】" starts.
-constexpr std::size_t kPlaces = kLineWidth - 1;
-static_assert(kPlaces >= kByteBlockSize);
-
-struct WrittenLine {
-    std::array<char, kPlaces> bytes{};
-    std::array<char, kPlaces> fixed{};
-    std::array<char, kPlaces> closes{};
-};
-
-constexpr WrittenLine DescribeWrittenLine(CardLine columns)
-{
-    WrittenLine line;
-    std::size_t at = 0;
-    const auto putFixed = [&line, &at](std::string_view text) {
-        for (const char byte : text) {
-            if (at < kPlaces) {
-                line.bytes[at] = byte;
-                line.fixed[at] = -1;
-            }
-            ++at;
-        }
-    };
-    for (const CardColumn& column : columns) {
-        if (at != 0)
-            line.closes[at] = -1;
-        putFixed(column.opening);
-        at += column.width;
-    }
-    line.closes[at] = -1;
-    putFixed(kClose);
-    return line;
-}
-
-constexpr std::array<WrittenLine, 4> kWrittenLines{
-    DescribeWrittenLine(kNameLine), DescribeWrittenLine(kAddressLine),
-    DescribeWrittenLine(kPlaceLine), DescribeWrittenLine(kPostLine)};
 
 // The bytes `count` bytes from 1-based position `index` on, as far as the text reaches.
 std::string_view CopyBytes(std::string_view text, std::ptrdiff_t index, std::ptrdiff_t count)
@@ -150,57 +58,19 @@ void ReadLineByTags(std::string_view line, CardLine columns, CardRecord& card)
     }
 }
 
-// Whether the line is laid out exactly as `written` describes: every opening and the last
-// "】" in their places, and no "】" inside a column.
-bool IsWrittenLine(std::string_view line, const WrittenLine& written)
-{
-    if (line.size() != kLineWidth)
-        return false;
-    const auto block = [](const std::array<char, kPlaces>& places, std::size_t at) {
-        ByteBlock bytes;
-        std::memcpy(&bytes, places.data() + at, kByteBlockSize);
-        return bytes;
-    };
-    ByteBlock differences{};
-    // The last block ends with the last place, overlapping the one before it.
-    for (std::size_t start = 0; start < kPlaces; start += kByteBlockSize) {
-        const std::size_t at = std::min(start, kPlaces - kByteBlockSize);
-        ByteBlock bytes;
-        std::memcpy(&bytes, line.data() + at, kByteBlockSize);
-        differences |= (bytes ^ block(written.bytes, at)) & block(written.fixed, at);
-        differences |= PairHits(line.data() + at, kClose[0], kClose[1]) ^ block(written.closes, at);
-    }
-    return FirstHit(differences) == kByteBlockSize;
-}
-
-// Reads a card line written exactly as this program writes it by position, and gives
-// false, having read nothing, for any other line. In such a line every tag starts the
-// rest of the line that ReadLineByTags searches, and the first "】" of that rest closes
-// the column, so both read the same values; this way costs a fraction of the searches.
-bool ReadLineByPosition(std::string_view line, std::size_t lineIndex, CardRecord& card)
-{
-    if (!IsWrittenLine(line, kWrittenLines[lineIndex]))
-        return false;
-    std::size_t at = 0;
-    for (const CardColumn& column : kCardLines[lineIndex]) {
-        at += column.opening.size();
-        (card.*column.field).assign(RightTrim(line.substr(at, column.width)));
-        at += column.width;
-    }
-    return true;
-}
-
 // Whether a line starts a card: it holds "名【", at its start in a file this program wrote.
 bool StartsCard(std::string_view line)
 {
     return StartsWithBytes(line, kNameTag) || FindBytes(line, kNameTag) != 0;
 }
 
+// Reads each line by position when it is laid out as written (WrittenLineReader.h) and by
+// its tags otherwise; both give the same values.
 void ReadCard(std::string_view first, LineReader& reader, CardRecord& card)
 {
     for (std::size_t i = 0; i < kCardLines.size(); ++i) {
         const std::string_view line = i == 0 ? first : reader.ReadLine();
-        if (!ReadLineByPosition(line, i, card))
+        if (!ReadWrittenLine(line, i, card))
             ReadLineByTags(line, kCardLines[i], card);
     }
     card.PostNo.assign(NormalisePostNo(card.PostNo.view()));
@@ -300,60 +170,6 @@ std::string FormatAddressBook(const CardStore& store)
     for (int k = 1; k <= store.CardCount; ++k)
         AppendCard(out, store.card(k));
     return out;
-}
-
-namespace
-{
-
-// Both pairs that FileSafeValue changes hold the byte "z" (0x7A): as the second byte of
-// "】" or as the "z" itself. A value without it, the usual value, stays as it is.
-bool MayNeedMakingSafe(std::string_view value)
-{
-    return value.find(kZ) != std::string_view::npos;
-}
-
-} // namespace
-
-void AssignFileSafe(ShortString& field, std::string_view value)
-{
-    if (MayNeedMakingSafe(value))
-        field.assign(FileSafeValue(value));
-    else
-        field.assign(value);
-}
-
-std::string FileSafeValue(std::string_view value)
-{
-    if (!MayNeedMakingSafe(value))
-        return std::string(value.substr(0, ShortString::kCapacity));
-    std::string safe;
-    safe.reserve(value.size());
-    std::size_t copied = 0; // the bytes of `value` before this are in `safe`
-    std::size_t i = 0;
-    const auto replace = [&](std::size_t length, std::string_view replacement) {
-        safe.append(value.substr(copied, i - copied));
-        safe.append(replacement);
-        copied = i + length;
-    };
-    bool endsInCloseLead = false; // the previous character is double-byte ending in 0x81
-    while (i < value.size()) {
-        const char byte = value[i];
-        if (IsLeadByte(static_cast<unsigned char>(byte)) && i + 1 < value.size()) {
-            if (byte == kClose[0] && value[i + 1] == kClose[1])
-                replace(2, kSafeClose);
-            endsInCloseLead = value[i + 1] == kCloseLeadByte;
-            i += 2;
-            continue;
-        }
-        if (byte == kZ && endsInCloseLead)
-            replace(1, kSafeZ);
-        endsInCloseLead = false;
-        ++i;
-    }
-    safe.append(value.substr(copied));
-    if (safe.size() > ShortString::kCapacity)
-        safe.resize(ShortString::kCapacity);
-    return safe;
 }
 
 std::string HankakuDigit(std::string_view pair)

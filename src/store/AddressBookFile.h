@@ -25,15 +25,6 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
 // a line of 78 asterisks per card, every line ended by CR LF.
 std::string FormatAddressBook(const CardStore& store);
 
-// The value with every byte pair 0x81 0x7A ("】", or a double-byte character whose second
-// byte is 0x81 followed by "z") made impossible: "】" becomes "］" and such a "z" becomes
-// "ｚ". The file closes every value with "】" and its reader finds it byte-wise, so a value
-// holding the pair would end early and shift the fields after it.
-std::string FileSafeValue(std::string_view value);
-
-// Stores FileSafeValue(value) in `field`, without making a string when nothing changes.
-void AssignFileSafe(ShortString& field, std::string_view value);
-
 // Postal-code normalisation applied to PostNo while loading.
 std::string HankakuDigit(std::string_view pair);
 std::string PostNoHankaku(std::string_view postNo);

@@ -1,6 +1,6 @@
 #include "store/CardStore.h"
 
-#include "store/AddressBookFile.h"
+#include "store/FileSafeValue.h"
 #include "text/RightTrim.h"
 
 #include <algorithm>

@@ -11,7 +11,7 @@
 namespace velm
 {
 
-std::string FileFailure::Message() const
+std::string FileFailure::message() const
 {
     switch (kind) {
     case Kind::NotFound:
@@ -24,7 +24,7 @@ std::string FileFailure::Message() const
     return "I/O error " + std::to_string(systemError);
 }
 
-FileFailure FileFailure::FromErrno(int error)
+FileFailure FileFailure::fromErrno(int error)
 {
     switch (error) {
     case ENOENT:
@@ -67,7 +67,7 @@ class FileDescriptor
 
     // Closes now and reports the result, which for a written file can be the first sign
     // of a failed write.
-    int CloseChecked()
+    int closeChecked()
     {
         const int result = ::close(m_fd);
         m_fd = -1;
@@ -80,7 +80,7 @@ class FileDescriptor
 
 FileFailure LastError()
 {
-    return FileFailure::FromErrno(errno);
+    return FileFailure::fromErrno(errno);
 }
 
 // Reads to the end straight into `out`, growing it a block at a time whenever it is full,
@@ -179,7 +179,7 @@ std::optional<FileFailure> FillTemporary(FileDescriptor& file, mode_t mode, std:
         return failure;
     if (::fsync(file.get()) != 0)
         return LastError();
-    if (file.CloseChecked() != 0)
+    if (file.closeChecked() != 0)
         return LastError();
     return std::nullopt;
 }
@@ -196,7 +196,7 @@ std::variant<std::string, FileFailure> ReadWholeFile(const std::string& path, st
     if (::fstat(file.get(), &info) != 0)
         return LastError();
     if (S_ISDIR(info.st_mode))
-        return FileFailure::FromErrno(EISDIR);
+        return FileFailure::fromErrno(EISDIR);
     if (S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) > limit)
         return FileFailure{FileFailure::Kind::Other, EFBIG};
     std::string bytes;

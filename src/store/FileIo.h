@@ -20,9 +20,9 @@ struct FileFailure {
     int systemError = 0;
 
     // The text the error dialog shows.
-    std::string Message() const;
+    std::string message() const;
 
-    static FileFailure FromErrno(int error);
+    static FileFailure fromErrno(int error);
 };
 
 bool FileExists(const std::string& path);

@@ -86,8 +86,8 @@ std::vector<Code> BuildReverseMap()
 
 const std::vector<Code>& ReverseMap()
 {
-    static const std::vector<Code> map = BuildReverseMap();
-    return map;
+    static const std::vector<Code> kMap = BuildReverseMap();
+    return kMap;
 }
 
 } // namespace

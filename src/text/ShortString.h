@@ -35,7 +35,7 @@ class ShortString
     void assign(std::string_view text)
     {
         m_length = static_cast<std::uint8_t>(std::min(text.size(), kCapacity));
-        CopyShort(m_bytes.data(), text.data(), m_length);
+        copyShort(m_bytes.data(), text.data(), m_length);
     }
     void clear() { m_length = 0; }
 
@@ -52,7 +52,7 @@ class ShortString
   private:
     // Copies `count` bytes as fixed-size pieces, the last of which ends at the end and may
     // overlap the one before; the compiler turns each piece into a move or two.
-    static void CopyShort(char* to, const char* from, std::size_t count)
+    static void copyShort(char* to, const char* from, std::size_t count)
     {
         const auto copyPieces = [&]<std::size_t kPiece>() {
             for (std::size_t i = 0; i + kPiece < count; i += kPiece)

@@ -1,7 +1,7 @@
 #include "FormFixture.h"
 
 #include "store/AddressBookFile.h"
-#include "store/CardStore.h"
+#include "support/Cards.h"
 
 #include <QTest>
 #include <fstream>
@@ -11,20 +11,9 @@
 namespace velm
 {
 
-CardRecord MakeCard(std::string_view name1, std::string_view tel, std::string_view jusyo1)
-{
-    CardRecord card;
-    card.Name1.assign(name1);
-    card.Tel.assign(tel);
-    card.Jusyo1.assign(jusyo1);
-    return card;
-}
-
 std::string AddressBookBytes(const std::vector<CardRecord>& cards)
 {
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards(cards);
-    return FormatAddressBook(*store);
+    return FormatAddressBook(*test::StoreHolding(cards));
 }
 
 FormFixture::FormFixture()

@@ -17,10 +17,6 @@ namespace velm
 inline const std::string kName = "\x8e\x52\x93\x63";      // 山田
 inline const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 
-// A card with the given Name1, Tel and Jusyo1, other fields empty.
-CardRecord MakeCard(std::string_view name1, std::string_view tel = {},
-                    std::string_view jusyo1 = {});
-
 // The bytes of an address-book file holding `cards`.
 std::string AddressBookBytes(const std::vector<CardRecord>& cards);
 

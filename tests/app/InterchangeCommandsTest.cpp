@@ -2,7 +2,8 @@
 #include "app/ShiftJisLineEdit.h"
 #include "interchange/Orbi.h"
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,7 +17,8 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::MakeCard;
+using test::SameBytes;
 
 const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 const QString kFilter = QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*");
@@ -36,26 +38,19 @@ QString Imported(int n)
     return QString::number(n) + QStringLiteral("人分のＯＲＢＩデータを読み込みました");
 }
 
-::testing::AssertionResult SameBytes(std::string_view actual, std::string_view expected)
-{
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "\n  actual:   " << HexBytes(actual) << "\n  expected: " << HexBytes(expected);
-}
-
 CardRecord FullCard(std::string_view name1, std::string_view jusyo1, std::string_view jusyo2)
 {
-    CardRecord card = MakeCard(name1, "03-1111-2222", jusyo1);
-    card.Name2.assign("\x91\xbe\x98\x59"); // 太郎
-    card.Yomi.assign("\xd4\xcf\xc0\xde");  // ﾔﾏﾀﾞ
-    card.Mark.assign("\x90\xe6");          // 先
-    card.Jusyo2.assign(jusyo2);
-    card.PostNo.assign("100-0001");
-    card.biko1.assign("\x8f\xa4\x8e\x96"); // 商事
-    card.biko2.assign("\x89\x63\x8b\xc6"); // 営業
-    card.biko3.assign("memo");
-    return card;
+    return MakeCard({.Name1 = name1,
+                     .Name2 = "\x91\xbe\x98\x59", // 太郎
+                     .Yomi = "\xd4\xcf\xc0\xde",  // ﾔﾏﾀﾞ
+                     .Mark = "\x90\xe6",          // 先
+                     .Jusyo1 = jusyo1,
+                     .Jusyo2 = jusyo2,
+                     .PostNo = "100-0001",
+                     .Tel = "03-1111-2222",
+                     .biko1 = "\x8f\xa4\x8e\x96", // 商事
+                     .biko2 = "\x89\x63\x8b\xc6", // 営業
+                     .biko3 = "memo"});
 }
 
 const CardRecord kTokyo = FullCard(kName, "\x93\x8c\x8b\x9e\x93\x73",   // 東京都
@@ -68,7 +63,7 @@ const CardRecord kOsaka = FullCard(kOtherName, "\x91\xe5\x8d\xe3 1-2",  // 大�
 struct InterchangeFixture : FormFixture {
     InterchangeFixture()
     {
-        writeFile("addr.txt", AddressBookBytes({kTokyo, kOsaka, MakeCard(kThirdName)}));
+        writeFile("addr.txt", AddressBookBytes({kTokyo, kOsaka, MakeCard({.Name1 = kThirdName})}));
         start();
     }
 
@@ -154,8 +149,8 @@ TEST(InterchangeExport, WritesEveryCardAsTheAddressOptionSaysAndReportsTheCount)
 
         form.Ow1->trigger();
 
-        EXPECT_TRUE(
-            SameBytes(fixture.readFile("out.orb"), FormatOrbi(form.store(), c.joinedDirectly)));
+        EXPECT_PRED_FORMAT2(SameBytes, fixture.readFile("out.orb"),
+                            FormatOrbi(form.store(), c.joinedDirectly));
         EXPECT_EQ(fixture.platform.notices, std::vector<QString>{Exported(form.store().CardCount)});
         EXPECT_TRUE(fixture.platform.questions.empty()) << "a new file needs no question";
         EXPECT_TRUE(fixture.platform.errors.empty());
@@ -179,11 +174,9 @@ TEST(InterchangeExport, AsksBeforeReplacingAFileAndKeepsADeclinedName)
     fixture.platform.answers.push_back(Platform::Answer::Cancel);
     form.Ow1->trigger();
 
-    ASSERT_EQ(fixture.platform.questions.size(), 1u);
-    EXPECT_EQ(fixture.platform.questions.front().text, kOverwrite);
-    EXPECT_EQ(fixture.platform.questions.front().caption, QStringLiteral("上書き確認"));
-    EXPECT_EQ(fixture.platform.questions.front().buttons, Platform::Buttons::OkCancel);
-    EXPECT_TRUE(SameBytes(fixture.readFile("old.orb"), old));
+    ExpectOneQuestion(fixture.platform, kOverwrite, QStringLiteral("上書き確認"),
+                      Platform::Buttons::OkCancel);
+    EXPECT_PRED_FORMAT2(SameBytes, fixture.readFile("old.orb"), old);
     EXPECT_TRUE(fixture.platform.notices.empty());
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("old.orb"));
 
@@ -195,7 +188,7 @@ TEST(InterchangeExport, AsksBeforeReplacingAFileAndKeepsADeclinedName)
     EXPECT_EQ(fixture.platform.dialogs.back().setup.fileName, fixture.chosen("old.orb"))
         << "the next dialog proposes the declined name";
     EXPECT_EQ(fixture.platform.questions.size(), 2u);
-    EXPECT_TRUE(SameBytes(fixture.readFile("old.orb"), FormatOrbi(form.store(), true)));
+    EXPECT_PRED_FORMAT2(SameBytes, fixture.readFile("old.orb"), FormatOrbi(form.store(), true));
     EXPECT_EQ(fixture.platform.notices, std::vector<QString>{Exported(3)});
 }
 
@@ -212,7 +205,7 @@ TEST(InterchangeExport, AnEditOnScreenIsNeitherExportedNorLost)
     fixture.platform.dialogResults.push_back(fixture.chosen("out.orb"));
     form.Ow1->trigger();
 
-    EXPECT_TRUE(SameBytes(fixture.readFile("out.orb"), storedBefore));
+    EXPECT_PRED_FORMAT2(SameBytes, fixture.readFile("out.orb"), storedBefore);
     EXPECT_EQ(form.Tel->text(), QStringLiteral("03-1111-222299"));
     EXPECT_EQ(form.store().card(1).Tel.view(), "03-1111-2222");
     EXPECT_TRUE(form.store().CardEdited);
@@ -271,8 +264,9 @@ TEST(InterchangeImport, ReplacesTheStoreAndMovesTheAddressBookBesideTheFile)
         EXPECT_EQ(form.store().CardCount, c.cardsInFile);
         for (int k = 1; k <= CardStore::kCapacity; ++k) {
             const CardRecord expected =
-                k <= c.cardsInFile ? MakeCard("N" + std::to_string(k), "0" + std::to_string(k))
-                                   : CardRecord{};
+                k <= c.cardsInFile
+                    ? MakeCard({.Name1 = "N" + std::to_string(k), .Tel = "0" + std::to_string(k)})
+                    : CardRecord{};
             ASSERT_EQ(form.store().card(k), expected) << "card " << k;
         }
         EXPECT_EQ(form.windowTitle(), QStringLiteral("VELM - ") + fixture.chosen("in/"));
@@ -317,7 +311,7 @@ TEST(InterchangeImport, ReadsBackItsOwnExportWithTheLinesSeparated)
     form.mame->trigger();
     fixture.platform.dialogResults.push_back(fixture.chosen("trip.orb"));
     form.Ow1->trigger();
-    form.store().replaceCards(std::vector<CardRecord>{MakeCard("other")});
+    form.store().replaceCards(std::vector<CardRecord>{MakeCard({.Name1 = "other"})});
 
     fixture.platform.dialogResults.push_back(fixture.chosen("trip.orb"));
     form.Or1->trigger();
@@ -364,7 +358,7 @@ TEST(InterchangeImport, RefusedFilesChangeNothingButTheInterchangePath)
         EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
         EXPECT_EQ(form.store().CardCount, 3);
         EXPECT_EQ(form.store().card(1), kTokyo);
-        EXPECT_EQ(form.store().card(3), MakeCard(kThirdName));
+        EXPECT_EQ(form.store().card(3), MakeCard({.Name1 = kThirdName}));
         EXPECT_EQ(form.windowTitle(), captionBefore);
         EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : addr.txt"));
         EXPECT_EQ(form.UpDown1->maximum(), 4);

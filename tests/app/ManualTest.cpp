@@ -1,12 +1,15 @@
+#include "app/Texts.h"
+#include "store/CardStore.h"
+#include "support/Bytes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iomanip>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,15 +20,11 @@
 namespace
 {
 
-std::string hexDump(std::string_view bytes)
-{
-    std::ostringstream out;
-    for (unsigned char byte : bytes)
-        out << std::hex << std::setw(2) << std::setfill('0') << int(byte) << ' ';
-    return out.str();
-}
+using velm::test::HexBytes;
+namespace texts = velm::texts;
+using velm::CardStore;
 
-std::string lowerCase(std::string_view text)
+std::string LowerCase(std::string_view text)
 {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -33,15 +32,15 @@ std::string lowerCase(std::string_view text)
     return lower;
 }
 
-bool isVoidElement(const std::string& name)
+bool IsVoidElement(const std::string& name)
 {
-    static const std::set<std::string> voidElements = {"area",  "base",   "br",    "col",  "embed",
-                                                       "hr",    "img",    "input", "link", "meta",
-                                                       "param", "source", "track", "wbr"};
-    return voidElements.count(name) != 0;
+    static const std::set<std::string> kVoidElements = {"area",  "base",   "br",    "col",  "embed",
+                                                        "hr",    "img",    "input", "link", "meta",
+                                                        "param", "source", "track", "wbr"};
+    return kVoidElements.count(name) != 0;
 }
 
-bool isNameChar(char c)
+bool IsNameChar(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-';
 }
@@ -49,7 +48,7 @@ bool isNameChar(char c)
 // Checks that every element other than a void element is closed by its own end tag, in
 // nesting order. Comments, the doctype and the contents of <style> and <script> are
 // skipped. Returns a description of the first problem, or nothing when the tags balance.
-std::optional<std::string> findTagImbalance(std::string_view html)
+std::optional<std::string> FindTagImbalance(std::string_view html)
 {
     std::vector<std::string> open;
     std::size_t at = 0;
@@ -65,9 +64,9 @@ std::optional<std::string> findTagImbalance(std::string_view html)
         const bool declaration = html.substr(at, 2) == "<!";
         std::size_t nameStart = at + (closing || declaration ? 2 : 1);
         std::size_t nameEnd = nameStart;
-        while (nameEnd < html.size() && isNameChar(html[nameEnd]))
+        while (nameEnd < html.size() && IsNameChar(html[nameEnd]))
             ++nameEnd;
-        const std::string name = lowerCase(html.substr(nameStart, nameEnd - nameStart));
+        const std::string name = LowerCase(html.substr(nameStart, nameEnd - nameStart));
         if (name.empty() && !declaration)
             return "a '<' that starts no tag at byte " + std::to_string(at);
 
@@ -91,7 +90,7 @@ std::optional<std::string> findTagImbalance(std::string_view html)
             continue;
 
         if (closing) {
-            if (isVoidElement(name))
+            if (IsVoidElement(name))
                 return "end tag of the void element <" + name + ">";
             if (open.empty() || open.back() != name)
                 return "</" + name + "> closes " +
@@ -99,10 +98,10 @@ std::optional<std::string> findTagImbalance(std::string_view html)
             open.pop_back();
             continue;
         }
-        if (isVoidElement(name) || selfClosed)
+        if (IsVoidElement(name) || selfClosed)
             continue;
         if (name == "style" || name == "script") {
-            const std::size_t rawEnd = lowerCase(html).find("</" + name, at);
+            const std::size_t rawEnd = LowerCase(html).find("</" + name, at);
             if (rawEnd == std::string_view::npos)
                 return "unclosed <" + name + ">";
             at = rawEnd;
@@ -115,7 +114,7 @@ std::optional<std::string> findTagImbalance(std::string_view html)
 }
 
 // The byte offset of the first byte that breaks UTF-8, or nothing for valid UTF-8.
-std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size()) {
@@ -135,17 +134,23 @@ std::optional<std::size_t> firstInvalidUtf8(std::string_view text)
     return std::nullopt;
 }
 
-std::vector<std::string> headings(const std::string& html)
+std::vector<std::string> Headings(const std::string& html)
 {
-    static const std::regex heading(R"(<h([1-3])[^>]*>([\s\S]*?)</h\1>)");
+    static const std::regex kHeading(R"(<h([1-3])[^>]*>([\s\S]*?)</h\1>)");
     std::vector<std::string> texts;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), heading);
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), kHeading);
          it != std::sregex_iterator(); ++it)
         texts.push_back((*it)[2].str());
     return texts;
 }
 
-std::vector<std::string> attributeValues(const std::string& html, const std::string& attribute)
+// A menu's or item's caption without its accelerator: 住所録(&F) is 住所録.
+std::string WithoutAccelerator(std::string_view caption)
+{
+    return std::string(caption.substr(0, caption.rfind("(&")));
+}
+
+std::vector<std::string> AttributeValues(const std::string& html, const std::string& attribute)
 {
     const std::regex pattern("\\s" + attribute + "\\s*=\\s*\"([^\"]*)\"", std::regex::icase);
     std::vector<std::string> values;
@@ -168,7 +173,7 @@ TEST(TagBalance, AcceptsWellFormedMarkup)
         "",
     };
     for (std::string_view html : accepted) {
-        const auto problem = findTagImbalance(html);
+        const auto problem = FindTagImbalance(html);
         EXPECT_FALSE(problem.has_value()) << html << "\n" << problem.value_or("");
     }
 }
@@ -190,7 +195,7 @@ TEST(TagBalance, RejectsBrokenMarkup)
         {"<p>1 < 2</p>", "a '<' that starts no tag"},
     };
     for (const Case& c : rejected) {
-        const auto problem = findTagImbalance(c.html);
+        const auto problem = FindTagImbalance(c.html);
         ASSERT_TRUE(problem.has_value()) << c.html;
         EXPECT_NE(problem->find(c.problem), std::string::npos)
             << c.html << "\nreported: " << *problem << "\nexpected: " << c.problem;
@@ -215,7 +220,7 @@ TEST(Utf8Check, FindsTheFirstBadByte)
          0}, // lead byte without continuation
     };
     for (const Case& c : cases)
-        EXPECT_EQ(firstInvalidUtf8(c.text), c.bad) << hexDump(c.text);
+        EXPECT_EQ(FirstInvalidUtf8(c.text), c.bad) << HexBytes(c.text);
 }
 
 class Manual : public ::testing::Test
@@ -236,7 +241,7 @@ class Manual : public ::testing::Test
 
     static bool hasHeadingContaining(const std::string& text)
     {
-        const auto all = headings(html);
+        const auto all = Headings(html);
         return std::any_of(all.begin(), all.end(), [&](const std::string& heading) {
             return heading.find(text) != std::string::npos;
         });
@@ -248,36 +253,36 @@ class Manual : public ::testing::Test
 
 TEST_F(Manual, IsHtml5DeclaredAsJapaneseUtf8)
 {
-    EXPECT_EQ(lowerCase(html.substr(0, 15)), "<!doctype html>") << hexDump(html.substr(0, 15));
-    EXPECT_NE(lowerCase(html).find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_EQ(LowerCase(html.substr(0, 15)), "<!doctype html>") << HexBytes(html.substr(0, 15));
+    EXPECT_NE(LowerCase(html).find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(html.find("<html lang=\"ja\">"), std::string::npos);
-    const auto bad = firstInvalidUtf8(html);
+    const auto bad = FirstInvalidUtf8(html);
     EXPECT_FALSE(bad.has_value()) << "invalid UTF-8 at byte " << *bad << ": "
-                                  << hexDump(std::string_view(html).substr(*bad, 8));
+                                  << HexBytes(std::string_view(html).substr(*bad, 8));
 }
 
 TEST_F(Manual, TagsBalance)
 {
-    const auto problem = findTagImbalance(html);
+    const auto problem = FindTagImbalance(html);
     EXPECT_FALSE(problem.has_value()) << *problem;
 }
 
 TEST_F(Manual, NeedsNoScriptsAndNoOtherFiles)
 {
-    const std::string lower = lowerCase(html);
+    const std::string lower = LowerCase(html);
     EXPECT_EQ(lower.find("<script"), std::string::npos);
     EXPECT_EQ(lower.find("<link"), std::string::npos);
     EXPECT_EQ(lower.find("<iframe"), std::string::npos);
     EXPECT_EQ(lower.find("url("), std::string::npos);
-    EXPECT_TRUE(attributeValues(html, "src").empty());
+    EXPECT_TRUE(AttributeValues(html, "src").empty());
 }
 
 TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
 {
-    const auto ids = attributeValues(html, "id");
+    const auto ids = AttributeValues(html, "id");
     const std::set<std::string> targets(ids.begin(), ids.end());
     EXPECT_EQ(targets.size(), ids.size()) << "an id is used twice";
-    const auto links = attributeValues(html, "href");
+    const auto links = AttributeValues(html, "href");
     EXPECT_FALSE(links.empty()) << "the table of contents has no links";
     for (const std::string& link : links) {
         ASSERT_FALSE(link.empty());
@@ -288,47 +293,27 @@ TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
 
 TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 {
-    const std::vector<std::string> titles = {
-        "住所録メニュー",   "作成メニュー", "ＯＲＢＩメニュー",
-        "ヘルプメニュー",   "開",           "上書き保存",
-        "名前をつけて保存", "編集・印刷",   "手帳作成",
-        "一覧表作成",       "手帳印刷",     "一覧表印刷",
-        "読み込み",         "書き出し",     "筆まめ形式にする",
-        "バージョン情報",   "解説",         "タイマーを表示",
-    };
+    std::vector<std::string> titles;
+    for (const std::string_view menu : texts::kMenus)
+        titles.push_back(WithoutAccelerator(menu) + "メニュー");
+    for (const std::string_view item : texts::kMenuItems)
+        titles.push_back(WithoutAccelerator(item));
     for (const std::string& title : titles)
         EXPECT_TRUE(hasHeadingContaining(title)) << "no heading for " << title;
 }
 
 TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
 {
-    const std::vector<std::string> texts = {
-        "住所録カードがありません",
-        "カードが999件を超えているため読み込めません",
-        "カードは999件までです",
-        "このカードを削除しますか？",
-        "削除確認",
-        "同名のファイルがあります。上書きしますか？",
-        "上書き確認",
-        "カードが変更されています。上書きしますか？",
-        "保存確認",
-        "手帳ファイル(addrb7.txt)を上書きしますか？",
-        "手帳ファイル(addrb7.txt)を作成しました",
-        "一覧表ファイル(addrb5.txt)を上書きしますか？",
-        "一覧表ファイル(addrb5.txt)を作成しました",
-        "作成確認",
-        "ＯＲＢＩファイルではありません",
-        "人分のＯＲＢＩデータを読み込みました",
-        "人分のデータをＯＲＢＩに変換しました",
-        "住所録を開く",
-        "住所録に名前をつけて保存",
-        "ＯＲＢＩ読込み",
-        "住所録をＯＲＢＩに変換",
-        "住所録／VELM v0.29",
-    };
-    for (const std::string& text : texts)
+    std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
+    for (const texts::SheetTexts& sheet : texts::kSheets) {
+        for (const std::string_view after : texts::kSheetMessagesAfterName)
+            quoted.push_back(texts::NamedSheet(sheet) + std::string(after));
+    }
+    quoted.push_back(std::string(texts::kAboutVersionBeforeText) +
+                     std::make_unique<CardStore>()->VersionText.str());
+    for (const std::string& text : quoted)
         EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
-                                                      << hexDump(text);
+                                                      << HexBytes(text);
 }
 
 } // namespace

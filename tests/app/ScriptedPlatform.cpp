@@ -5,6 +5,16 @@
 namespace velm
 {
 
+void ExpectOneQuestion(const ScriptedPlatform& platform, const QString& text,
+                       const QString& caption, Platform::Buttons buttons)
+{
+    ASSERT_EQ(platform.questions.size(), 1u);
+    const ScriptedPlatform::Question& question = platform.questions.front();
+    EXPECT_EQ(question.text, text);
+    EXPECT_EQ(question.caption, caption);
+    EXPECT_EQ(question.buttons, buttons);
+}
+
 void ScriptedPlatform::notice(const QString& text)
 {
     notices.push_back(text);

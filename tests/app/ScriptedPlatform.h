@@ -53,4 +53,8 @@ class ScriptedPlatform final : public Platform
     void shellOpen(const QString& target) override;
 };
 
+// Expects that exactly one question was asked: `text` under `caption` with `buttons`.
+void ExpectOneQuestion(const ScriptedPlatform& platform, const QString& text,
+                       const QString& caption, Platform::Buttons buttons);
+
 } // namespace velm

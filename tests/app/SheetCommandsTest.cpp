@@ -2,7 +2,8 @@
 #include "app/ShiftJisLineEdit.h"
 #include "sheets/Sheets.h"
 #include "store/CardStore.h"
-#include "text/HexBytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,7 +15,8 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::MakeCard;
+using test::SameBytes;
 
 const std::string kStale = "stale sheet\r\n";
 const std::string kUserFormat = "edited by the user\r\n";
@@ -47,7 +49,9 @@ const std::vector<Sheet>& Sheets()
     return sheets;
 }
 
-const std::vector<CardRecord> kCards{MakeCard(kName, "03-1234", "Tokyo"), MakeCard(kOtherName)};
+const std::vector<CardRecord> kCards{
+    MakeCard({.Name1 = kName, .Jusyo1 = "Tokyo", .Tel = "03-1234"}),
+    MakeCard({.Name1 = kOtherName})};
 
 // The sheet as written from a store holding exactly `cards`.
 std::string SheetOf(const Sheet& sheet, const std::vector<CardRecord>& cards)
@@ -74,9 +78,7 @@ struct SheetFixture : FormFixture {
 
     void expectFile(const char* name, std::string_view expected) const
     {
-        const std::string actual = readFile(name);
-        EXPECT_EQ(actual, expected) << name << "\n  actual:   " << HexBytes(actual)
-                                    << "\n  expected: " << HexBytes(expected);
+        EXPECT_PRED_FORMAT2(SameBytes, readFile(name), expected) << name;
     }
 };
 
@@ -116,11 +118,8 @@ TEST(SheetCommands, CreateOverAnExistingSheetAsksAndOnlyOkRewritesIt)
             fixture.platform.answers.push_back(c.answer);
             (fixture.form.get()->*sheet.create)->trigger();
 
-            ASSERT_EQ(fixture.platform.questions.size(), 1u);
-            const auto& question = fixture.platform.questions.front();
-            EXPECT_EQ(question.text, sheet.question);
-            EXPECT_EQ(question.caption, QStringLiteral("作成確認"));
-            EXPECT_EQ(question.buttons, Platform::Buttons::OkCancel);
+            ExpectOneQuestion(fixture.platform, sheet.question, QStringLiteral("作成確認"),
+                              Platform::Buttons::OkCancel);
             fixture.expectFile(sheet.fileName, c.rewritten ? SheetOf(sheet, kCards) : kStale);
             EXPECT_EQ(fixture.platform.notices,
                       c.rewritten ? std::vector<QString>{sheet.done} : std::vector<QString>{});
@@ -179,6 +178,31 @@ TEST(SheetCommands, PrintWritesOnlyWhatIsMissingAndHandsTheSheetOver)
             EXPECT_TRUE(fixture.platform.questions.empty());
             EXPECT_TRUE(fixture.platform.notices.empty());
             EXPECT_TRUE(fixture.platform.errors.empty());
+        }
+    }
+}
+
+TEST(SheetCommands, PrintStartsTheToolInTheProgramFolderWithTheSheetsPathUnchanged)
+{
+    // Spaces, a backslash and double-byte characters in the folder's name go into the tool's
+    // path and into the argument as they are, unquoted.
+    const std::vector<std::string> folders{"My Tools", "My Tools\\\xE8\xA1\xA8", // My Tools\表
+                                           "\xE4\xBD\x8F\xE6\x89\x80"};          // 住所
+    for (const Sheet& sheet : Sheets()) {
+        for (const std::string& folder : folders) {
+            SCOPED_TRACE(std::string(sheet.what) + " in " + folder);
+            SheetFixture fixture(true);
+            ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QString::fromStdString(folder)));
+            const std::string exeDir = fixture.pathInExeDir(folder + "/");
+            fixture.form->store().ExeDir = exeDir;
+            fixture.writeFile(folder + "/Blent.exe", "");
+            (fixture.form.get()->*sheet.print)->trigger();
+
+            ASSERT_EQ(fixture.platform.processes.size(), 1u);
+            EXPECT_EQ(fixture.platform.processes[0].program,
+                      QString::fromStdString(exeDir + "Blent.exe"));
+            EXPECT_EQ(fixture.platform.processes[0].arguments,
+                      QStringList{QString::fromStdString(exeDir + sheet.fileName)});
         }
     }
 }
@@ -259,8 +283,10 @@ TEST(SheetCommands, CreatingAfterACommittedChangeRefreshesWhatPrintHandsOver)
     fixture.platform.answers.push_back(Platform::Answer::Ok);
     form.Mtetyo->trigger();
     form.Ptetyo->trigger();
-    fixture.expectFile(notebook.fileName,
-                       SheetOf(notebook, {MakeCard(kName, "0120", "Tokyo"), MakeCard(kOtherName)}));
+    fixture.expectFile(
+        notebook.fileName,
+        SheetOf(notebook, {MakeCard({.Name1 = kName, .Jusyo1 = "Tokyo", .Tel = "0120"}),
+                           MakeCard({.Name1 = kOtherName})}));
     EXPECT_EQ(fixture.platform.processes.size(), 2u);
 }
 

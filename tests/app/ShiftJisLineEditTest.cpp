@@ -1,6 +1,6 @@
 #include "app/ShiftJisLineEdit.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +18,7 @@ namespace
 {
 
 using namespace std::string_view_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 // The text's UTF-16 units in hex, for failure messages.
 std::string Units(const QString& text)
@@ -34,91 +34,34 @@ QString FromUcs4(std::u32string_view text)
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-struct StorableCase {
-    std::u32string_view text;
-    int cursor;
-    std::u32string_view storable;
-    int storableCursor;
-};
-
-TEST(MakeStorable, ReplacesWhatAValueCannotHoldAndKeepsTheCursorInPlace)
-{
-    const StorableCase cases[] = {
-        {U"", 0, U"", 0},
-        {U"abc", 1, U"abc", 1},
-        {U"\u5C71\u7530", 2, U"\u5C71\u7530", 2}, // 山田
-        // Characters outside the code page; an emoji takes two UTF-16 units.
-        {U"a\U0001F600b", 0, U"a?b", 0},
-        {U"a\U0001F600b", 1, U"a?b", 1},
-        {U"a\U0001F600b", 2, U"a?b", 2}, // between the surrogates
-        {U"a\U0001F600b", 3, U"a?b", 2},
-        {U"a\U0001F600b", 4, U"a?b", 3},
-        {U"\U00020BB7\u91CE\u5BB6", 3, U"?\u91CE\u5BB6", 2}, // 𠮷野家
-        {U"\U0001F600\U0001F600", 4, U"??", 2},
-        {U"x\uFFFDy", 3, U"x?y", 3}, // shown for an undecodable byte
-        {U"\u00A5\u20AC", 1, U"??", 1},
-        // Characters that input methods produce stay; the code page holds their look-alikes.
-        {U"\u301C\u2212\u2016\u2014\u00A2\u00A3\u00AC", 7,
-         U"\u301C\u2212\u2016\u2014\u00A2\u00A3\u00AC", 7},
-        // 】 closes a value in the address-book file.
-        {U"a\u3011b", 2, U"a\uFF3Db", 2},
-        // A "z" after a character whose second byte is 0x81 would form 0x81 0x7A too.
-        {U"\uFF1Dz", 2, U"\uFF1D\uFF5A", 2},                    // ＝z
-        {U"\uFF41zz", 1, U"\uFF41\uFF5Az", 1},                  // ａzz: only the first z
-        {U"\u9999z\u6C0Fz", 4, U"\u9999\uFF5A\u6C0F\uFF5A", 4}, // 香z氏z
-        {U"\uFF1D z", 3, U"\uFF1D z", 3},
-        {U"\uFF1DZ", 2, U"\uFF1DZ", 2},
-        {U"az", 2, U"az", 2},
-        {U"z", 1, U"z", 1},
-        // ］ ends in 0x6E, so a z after a replaced 】 stays.
-        {U"\u3011z", 2, U"\uFF3Dz", 2},
-    };
-    for (const StorableCase& c : cases) {
-        QString text = FromUcs4(c.text);
-        int cursor = c.cursor;
-        MakeStorable(text, cursor);
-        EXPECT_EQ(Units(text), Units(FromUcs4(c.storable))) << "from " << Units(FromUcs4(c.text));
-        EXPECT_EQ(cursor, c.storableCursor) << "from " << Units(FromUcs4(c.text));
-    }
-}
-
-TEST(MakeStorable, ReplacesLoneSurrogates)
-{
-    QString text = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QChar(0xDC00);
-    int cursor = 4;
-    MakeStorable(text, cursor);
-    EXPECT_EQ(text, QStringLiteral("a?b?"));
-    EXPECT_EQ(cursor, 4);
-}
-
 // A box in a shown, active window with the keyboard focus, as when the user types.
 class ShiftJisLineEditTest : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
-        window_ = std::make_unique<QWidget>();
-        box_ = new ShiftJisLineEdit(window_.get());
-        window_->show();
-        window_->activateWindow();
-        box_->setFocus();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        m_window = std::make_unique<QWidget>();
+        m_box = new ShiftJisLineEdit(m_window.get());
+        m_window->show();
+        m_window->activateWindow();
+        m_box->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
     void typeText(const QString& text)
     {
-        QTest::sendKeyEvent(QTest::Click, box_, Qt::Key_unknown, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, m_box, Qt::Key_unknown, text, Qt::NoModifier);
     }
 
     void sendInputMethodEvent(const QString& preedit, const QString& commit)
     {
         QInputMethodEvent event(preedit, {});
         event.setCommitString(commit);
-        QApplication::sendEvent(box_, &event);
+        QApplication::sendEvent(m_box, &event);
     }
 
-    std::unique_ptr<QWidget> window_;
-    ShiftJisLineEdit* box_ = nullptr;
+    std::unique_ptr<QWidget> m_window;
+    ShiftJisLineEdit* m_box = nullptr;
 };
 
 struct FillCase {
@@ -142,28 +85,28 @@ TEST_F(ShiftJisLineEditTest, GivesBackTheFilledBytesUntilTheTextChanges)
         {"\x00\x01"sv, U"\u0000\u0001"sv},
     };
     for (const FillCase& c : cases) {
-        box_->setBytes(c.bytes);
-        EXPECT_EQ(Units(box_->text()), Units(FromUcs4(c.shown))) << HexBytes(c.bytes);
-        EXPECT_EQ(HexBytes(box_->bytes()), HexBytes(c.bytes));
+        m_box->setBytes(c.bytes);
+        EXPECT_EQ(Units(m_box->text()), Units(FromUcs4(c.shown))) << HexBytes(c.bytes);
+        EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes(c.bytes));
     }
 }
 
 TEST_F(ShiftJisLineEditTest, FillingFiresTextChangedButNotTextEdited)
 {
-    QSignalSpy changed(box_, &QLineEdit::textChanged);
-    QSignalSpy edited(box_, &QLineEdit::textEdited);
-    box_->setBytes("\x82\xA0");
-    box_->setBytes("\x82\xA0");
-    box_->setBytes("a");
+    QSignalSpy changed(m_box, &QLineEdit::textChanged);
+    QSignalSpy edited(m_box, &QLineEdit::textEdited);
+    m_box->setBytes("\x82\xA0");
+    m_box->setBytes("\x82\xA0");
+    m_box->setBytes("a");
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(edited.count(), 0);
 }
 
 TEST_F(ShiftJisLineEditTest, FillingWithTheSameTextByOtherBytesKeepsTheNewBytes)
 {
-    box_->setBytes("\xED\x40"); // 纊
-    box_->setBytes("\xFA\x5C"); // 纊 by its second code
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xFA\x5C"));
+    m_box->setBytes("\xED\x40"); // 纊
+    m_box->setBytes("\xFA\x5C"); // 纊 by its second code
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("\xFA\x5C"));
 }
 
 struct EditCase {
@@ -200,30 +143,30 @@ TEST_F(ShiftJisLineEditTest, TypingStoresWhatTheBoxShows)
          "b"},
     };
     for (const EditCase& c : cases) {
-        box_->setBytes(c.filled);
-        box_->setCursorPosition(c.cursor);
+        m_box->setBytes(c.filled);
+        m_box->setCursorPosition(c.cursor);
         typeText(FromUcs4(c.typed));
-        EXPECT_EQ(Units(box_->text()), Units(FromUcs4(c.shown))) << c.name;
-        EXPECT_EQ(box_->cursorPosition(), c.shownCursor) << c.name;
-        EXPECT_EQ(HexBytes(box_->bytes()), HexBytes(c.bytes)) << c.name;
+        EXPECT_EQ(Units(m_box->text()), Units(FromUcs4(c.shown))) << c.name;
+        EXPECT_EQ(m_box->cursorPosition(), c.shownCursor) << c.name;
+        EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes(c.bytes)) << c.name;
     }
 }
 
 // An edited text takes each character's first code; the text as filled takes its own bytes.
 TEST_F(ShiftJisLineEditTest, TypingAndDeletingBackGivesTheFilledBytes)
 {
-    box_->setBytes("\xFA\x5C");
-    box_->end(false);
-    QTest::keyClick(box_, Qt::Key_A);
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xED\x40"
-                                                "a"));
-    QTest::keyClick(box_, Qt::Key_Backspace);
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("\xFA\x5C"));
+    m_box->setBytes("\xFA\x5C");
+    m_box->end(false);
+    QTest::keyClick(m_box, Qt::Key_A);
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("\xED\x40"
+                                                 "a"));
+    QTest::keyClick(m_box, Qt::Key_Backspace);
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("\xFA\x5C"));
 }
 
 TEST_F(ShiftJisLineEditTest, TypingFiresTextEditedOnceAKey)
 {
-    QSignalSpy edited(box_, &QLineEdit::textEdited);
+    QSignalSpy edited(m_box, &QLineEdit::textEdited);
     typeText(QStringLiteral("a"));
     typeText(FromUcs4(U"\U0001F600"));
     ASSERT_EQ(edited.count(), 2);
@@ -232,28 +175,28 @@ TEST_F(ShiftJisLineEditTest, TypingFiresTextEditedOnceAKey)
 
 TEST_F(ShiftJisLineEditTest, PastedTextIsMadeStorable)
 {
-    box_->setBytes("<>");
-    box_->setCursorPosition(1);
+    m_box->setBytes("<>");
+    m_box->setCursorPosition(1);
     QApplication::clipboard()->setText(FromUcs4(U"\u3011\U0001F600\uFF1Dz"));
-    QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Units(box_->text()), Units(FromUcs4(U"<\uFF3D?\uFF1D\uFF5A>")));
-    EXPECT_EQ(box_->cursorPosition(), 5);
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("<\x81\x6E?\x81\x81\x82\x9A>"));
+    QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Units(m_box->text()), Units(FromUcs4(U"<\uFF3D?\uFF1D\uFF5A>")));
+    EXPECT_EQ(m_box->cursorPosition(), 5);
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("<\x81\x6E?\x81\x81\x82\x9A>"));
 }
 
 TEST_F(ShiftJisLineEditTest, InputMethodPreeditIsLeftAloneAndItsCommitIsMadeStorable)
 {
-    box_->setBytes("ab");
-    box_->setCursorPosition(1);
+    m_box->setBytes("ab");
+    m_box->setCursorPosition(1);
     sendInputMethodEvent(FromUcs4(U"\u3051\u3064"), QString()); // preedit けつ
-    EXPECT_EQ(box_->text(), QStringLiteral("ab"));
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("ab"));
+    EXPECT_EQ(m_box->text(), QStringLiteral("ab"));
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("ab"));
 
     sendInputMethodEvent(QString(), FromUcs4(U"\u3011\u301C")); // commit 】〜
-    EXPECT_EQ(Units(box_->text()), Units(FromUcs4(U"a\uFF3D\u301Cb")));
-    EXPECT_EQ(box_->cursorPosition(), 3);
-    EXPECT_EQ(HexBytes(box_->bytes()), HexBytes("a\x81\x6E\x81\x60"
-                                                "b"));
+    EXPECT_EQ(Units(m_box->text()), Units(FromUcs4(U"a\uFF3D\u301Cb")));
+    EXPECT_EQ(m_box->cursorPosition(), 3);
+    EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("a\x81\x6E\x81\x60"
+                                                 "b"));
 }
 
 } // namespace

@@ -19,10 +19,10 @@ namespace velm
 namespace
 {
 
-const QColor Blue(0, 0, 255);
-const QColor Magenta(255, 0, 255);
+const QColor kBlue(0, 0, 255);
+const QColor kMagenta(255, 0, 255);
 
-std::string show(const QColor& colour)
+std::string ColourName(const QColor& colour)
 {
     return colour.name().toStdString();
 }
@@ -75,7 +75,7 @@ TEST_F(TForm2Test, StartsHiddenWithItsFixedLook)
     EXPECT_TRUE(box->linkLabel()->alignment() & Qt::AlignHCenter);
     EXPECT_TRUE(box->linkLabel()->font().underline());
     EXPECT_EQ(box->linkLabel()->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(show(linkColour()), show(Blue));
+    EXPECT_EQ(ColourName(linkColour()), ColourName(kBlue));
     EXPECT_TRUE(box->linkLabel()->text().startsWith(QStringLiteral("https://")));
     EXPECT_TRUE(box->linkLabel()->text().contains(QStringLiteral(".example.com/")));
 }
@@ -148,10 +148,10 @@ TEST_F(TForm2Test, LinkTurnsMagentaUnderThePointerAndBlueWhenItLeaves)
         QColor expected;
     };
     const std::vector<Case> cases = {
-        {"enter", {QEvent::Enter}, Magenta},
-        {"enter then leave", {QEvent::Enter, QEvent::Leave}, Blue},
-        {"leave without enter", {QEvent::Leave}, Blue},
-        {"enter, leave, enter", {QEvent::Enter, QEvent::Leave, QEvent::Enter}, Magenta},
+        {"enter", {QEvent::Enter}, kMagenta},
+        {"enter then leave", {QEvent::Enter, QEvent::Leave}, kBlue},
+        {"leave without enter", {QEvent::Leave}, kBlue},
+        {"enter, leave, enter", {QEvent::Enter, QEvent::Leave, QEvent::Enter}, kMagenta},
     };
     box->showAbout(QStringLiteral("VELM v0.29"));
     for (const Case& c : cases) {
@@ -159,7 +159,7 @@ TEST_F(TForm2Test, LinkTurnsMagentaUnderThePointerAndBlueWhenItLeaves)
         sendToLink(QEvent::Leave);
         for (QEvent::Type type : c.events)
             sendToLink(type);
-        EXPECT_EQ(show(linkColour()), show(c.expected));
+        EXPECT_EQ(ColourName(linkColour()), ColourName(c.expected));
     }
 }
 

@@ -46,38 +46,38 @@ class UpDownTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        window_ = std::make_unique<QWidget>();
-        control_ = new UpDown(window_.get());
-        control_->move(10, 10);
-        control_->setChangeCheck([this](qint16 value, Direction direction) {
-            calls_.push_back({value, direction});
-            if (duringCheck_)
-                duringCheck_();
-            return allow_;
+        m_window = std::make_unique<QWidget>();
+        m_control = new UpDown(m_window.get());
+        m_control->move(10, 10);
+        m_control->setChangeCheck([this](qint16 value, Direction direction) {
+            m_calls.push_back({value, direction});
+            if (m_duringCheck)
+                m_duringCheck();
+            return m_allow;
         });
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
     void setRange(int minimum, int maximum, int position)
     {
-        control_->setMinimum(minimum);
-        control_->setMaximum(maximum);
-        control_->setPosition(position);
-        calls_.clear();
+        m_control->setMinimum(minimum);
+        m_control->setMaximum(maximum);
+        m_control->setPosition(position);
+        m_calls.clear();
     }
 
     QToolButton* arrow(Button button) const
     {
-        return control_->findChild<QToolButton*>(button == Button::Next ? "nextArrow"
-                                                                        : "previousArrow");
+        return m_control->findChild<QToolButton*>(button == Button::Next ? "nextArrow"
+                                                                         : "previousArrow");
     }
 
-    std::unique_ptr<QWidget> window_;
-    UpDown* control_ = nullptr;
-    std::vector<CheckCall> calls_;
-    bool allow_ = true;
-    std::function<void()> duringCheck_;
+    std::unique_ptr<QWidget> m_window;
+    UpDown* m_control = nullptr;
+    std::vector<CheckCall> m_calls;
+    bool m_allow = true;
+    std::function<void()> m_duringCheck;
 };
 
 TEST_F(UpDownTest, StartsAtPositionOneInTheRangeZeroToOneAsTwoArrowsSideBySide)
@@ -94,7 +94,7 @@ TEST_F(UpDownTest, StartsAtPositionOneInTheRangeZeroToOneAsTwoArrowsSideBySide)
     EXPECT_EQ(arrow(Button::Next)->geometry(), QRect(16, 0, 16, 20));
     EXPECT_EQ(arrow(Button::Previous)->arrowType(), Qt::LeftArrow);
     EXPECT_EQ(arrow(Button::Next)->arrowType(), Qt::RightArrow);
-    EXPECT_EQ(control_->focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(m_control->focusPolicy(), Qt::TabFocus);
     EXPECT_EQ(arrow(Button::Next)->focusPolicy(), Qt::NoFocus);
 }
 
@@ -123,18 +123,18 @@ TEST_F(UpDownTest, ArrowPressAsksTheCheckAndMovesOnlyInsideTheRange)
     for (const ArrowCase& c : cases) {
         SCOPED_TRACE(c.name);
         setRange(c.minimum, c.maximum, c.position);
-        QSignalSpy clicks(control_, &UpDown::clicked);
+        QSignalSpy clicks(m_control, &UpDown::clicked);
 
-        control_->pressArrow(c.button);
+        m_control->pressArrow(c.button);
 
         if (c.expectedCall) {
-            ASSERT_EQ(calls_.size(), 1u);
-            EXPECT_EQ(calls_[0].value, c.expectedCall->value);
-            EXPECT_EQ(calls_[0].direction, c.expectedCall->direction);
+            ASSERT_EQ(m_calls.size(), 1u);
+            EXPECT_EQ(m_calls[0].value, c.expectedCall->value);
+            EXPECT_EQ(m_calls[0].direction, c.expectedCall->direction);
         } else {
-            EXPECT_TRUE(calls_.empty());
+            EXPECT_TRUE(m_calls.empty());
         }
-        EXPECT_EQ(control_->position(), c.expectedPosition);
+        EXPECT_EQ(m_control->position(), c.expectedPosition);
         const bool moved = c.expectedPosition != c.position;
         ASSERT_EQ(clicks.count(), moved ? 1 : 0);
         if (moved) {
@@ -168,14 +168,14 @@ TEST_F(UpDownTest, SetPositionAsksTheCheckAndClampsToTheRange)
     for (const SetPositionCase& c : cases) {
         SCOPED_TRACE(c.name);
         setRange(c.minimum, c.maximum, c.position);
-        QSignalSpy clicks(control_, &UpDown::clicked);
+        QSignalSpy clicks(m_control, &UpDown::clicked);
 
-        control_->setPosition(c.value);
+        m_control->setPosition(c.value);
 
-        ASSERT_EQ(calls_.size(), 1u);
-        EXPECT_EQ(calls_[0].value, c.expectedCall.value);
-        EXPECT_EQ(calls_[0].direction, c.expectedCall.direction);
-        EXPECT_EQ(control_->position(), c.expectedPosition);
+        ASSERT_EQ(m_calls.size(), 1u);
+        EXPECT_EQ(m_calls[0].value, c.expectedCall.value);
+        EXPECT_EQ(m_calls[0].direction, c.expectedCall.direction);
+        EXPECT_EQ(m_control->position(), c.expectedPosition);
         EXPECT_EQ(clicks.count(), 0) << "setting the position by code never reports a click";
     }
 }
@@ -183,16 +183,16 @@ TEST_F(UpDownTest, SetPositionAsksTheCheckAndClampsToTheRange)
 TEST_F(UpDownTest, RefusedChangeLeavesEverythingAsItWas)
 {
     setRange(0, 10, 5);
-    allow_ = false;
-    QSignalSpy clicks(control_, &UpDown::clicked);
+    m_allow = false;
+    QSignalSpy clicks(m_control, &UpDown::clicked);
 
-    control_->pressArrow(Button::Next);
-    control_->pressArrow(Button::Previous);
-    control_->setPosition(8);
-    control_->setPosition(20);
+    m_control->pressArrow(Button::Next);
+    m_control->pressArrow(Button::Previous);
+    m_control->setPosition(8);
+    m_control->setPosition(20);
 
-    EXPECT_EQ(calls_.size(), 4u);
-    EXPECT_EQ(control_->position(), 5);
+    EXPECT_EQ(m_calls.size(), 4u);
+    EXPECT_EQ(m_control->position(), 5);
     EXPECT_EQ(clicks.count(), 0);
 }
 
@@ -200,19 +200,19 @@ TEST_F(UpDownTest, CheckCanTellAnArrowPressFromAPositionSetByCode)
 {
     setRange(0, 10, 5);
     std::vector<bool> stepping;
-    duringCheck_ = [this, &stepping] {
-        stepping.push_back(control_->isStepping());
+    m_duringCheck = [this, &stepping] {
+        stepping.push_back(m_control->isStepping());
     };
 
-    control_->pressArrow(Button::Next);
-    control_->setPosition(2);
-    QTest::keyClick(control_, Qt::Key_Left);
+    m_control->pressArrow(Button::Next);
+    m_control->setPosition(2);
+    QTest::keyClick(m_control, Qt::Key_Left);
     QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
-    allow_ = false;
-    control_->pressArrow(Button::Previous);
+    m_allow = false;
+    m_control->pressArrow(Button::Previous);
 
     EXPECT_EQ(stepping, (std::vector<bool>{true, false, true, true, true}));
-    EXPECT_FALSE(control_->isStepping()) << "only while the check runs";
+    EXPECT_FALSE(m_control->isStepping()) << "only while the check runs";
 }
 
 TEST_F(UpDownTest, RangeIsReadAfterTheCheckHasChangedIt)
@@ -233,18 +233,18 @@ TEST_F(UpDownTest, RangeIsReadAfterTheCheckHasChangedIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         setRange(0, c.maximum, c.position);
-        duringCheck_ = [this, &c] {
-            control_->setMaximum(c.maximumSetByCheck);
+        m_duringCheck = [this, &c] {
+            m_control->setMaximum(c.maximumSetByCheck);
         };
-        QSignalSpy clicks(control_, &UpDown::clicked);
+        QSignalSpy clicks(m_control, &UpDown::clicked);
 
         if (c.byArrow)
-            control_->pressArrow(Button::Next);
+            m_control->pressArrow(Button::Next);
         else
-            control_->setPosition(c.position + 1);
+            m_control->setPosition(c.position + 1);
 
-        EXPECT_EQ(control_->maximum(), c.maximumSetByCheck);
-        EXPECT_EQ(control_->position(), c.expectedPosition);
+        EXPECT_EQ(m_control->maximum(), c.maximumSetByCheck);
+        EXPECT_EQ(m_control->position(), c.expectedPosition);
         const bool clickExpected = c.byArrow && c.expectedPosition != c.position;
         EXPECT_EQ(clicks.count(), clickExpected ? 1 : 0);
     }
@@ -271,17 +271,17 @@ TEST_F(UpDownTest, RangeSettersClampTo16BitsKeepTheRangeOrderedAndPullThePositio
         SCOPED_TRACE(c.name);
         setRange(-32768, 32767, c.position);
         setRange(c.minimum, c.maximum, c.position);
-        QSignalSpy clicks(control_, &UpDown::clicked);
+        QSignalSpy clicks(m_control, &UpDown::clicked);
 
         if (c.setMinimum)
-            control_->setMinimum(c.value);
+            m_control->setMinimum(c.value);
         else
-            control_->setMaximum(c.value);
+            m_control->setMaximum(c.value);
 
-        EXPECT_EQ(control_->minimum(), c.expectedMinimum);
-        EXPECT_EQ(control_->maximum(), c.expectedMaximum);
-        EXPECT_EQ(control_->position(), c.expectedPosition);
-        EXPECT_TRUE(calls_.empty()) << "range setters do not ask the change check";
+        EXPECT_EQ(m_control->minimum(), c.expectedMinimum);
+        EXPECT_EQ(m_control->maximum(), c.expectedMaximum);
+        EXPECT_EQ(m_control->position(), c.expectedPosition);
+        EXPECT_TRUE(m_calls.empty()) << "range setters do not ask the change check";
         EXPECT_EQ(clicks.count(), 0);
     }
 }
@@ -299,23 +299,23 @@ TEST_F(UpDownTest, WithoutACheckEveryChangeInsideTheRangeIsAllowed)
 TEST_F(UpDownTest, MouseClicksOnTheArrowsStepOncePerClick)
 {
     setRange(0, 10, 5);
-    auto* editor = new QLineEdit(window_.get());
+    auto* editor = new QLineEdit(m_window.get());
     editor->show();
     editor->setFocus();
-    QSignalSpy clicks(control_, &UpDown::clicked);
+    QSignalSpy clicks(m_control, &UpDown::clicked);
 
     QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
     QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
     QTest::mouseClick(arrow(Button::Previous), Qt::LeftButton);
 
-    EXPECT_EQ(control_->position(), 6);
+    EXPECT_EQ(m_control->position(), 6);
     ASSERT_EQ(clicks.count(), 3);
     EXPECT_EQ(clicks[0][0].value<Button>(), Button::Next);
     EXPECT_EQ(clicks[1][0].value<Button>(), Button::Next);
     EXPECT_EQ(clicks[2][0].value<Button>(), Button::Previous);
-    ASSERT_EQ(calls_.size(), 3u);
-    EXPECT_EQ(calls_[2].value, 6);
-    EXPECT_EQ(calls_[2].direction, Direction::Down);
+    ASSERT_EQ(m_calls.size(), 3u);
+    EXPECT_EQ(m_calls[2].value, 6);
+    EXPECT_EQ(m_calls[2].direction, Direction::Down);
     EXPECT_TRUE(editor->hasFocus()) << "clicking an arrow does not take the focus";
 }
 
@@ -324,23 +324,23 @@ TEST_F(UpDownTest, MouseClicksOnTheArrowsStepOncePerClick)
 TEST_F(UpDownTest, MouseClicksFollowACheckThatRefusesAndRaisesTheMaximum)
 {
     bool slotFilled = false;
-    control_->setChangeCheck([this, &slotFilled](qint16, Direction direction) {
-        const bool allow = !(control_->position() == 1 && direction == Direction::Down);
-        if (slotFilled && control_->position() == control_->maximum())
-            control_->setMaximum(control_->maximum() + 1);
+    m_control->setChangeCheck([this, &slotFilled](qint16, Direction direction) {
+        const bool allow = !(m_control->position() == 1 && direction == Direction::Down);
+        if (slotFilled && m_control->position() == m_control->maximum())
+            m_control->setMaximum(m_control->maximum() + 1);
         return allow;
     });
-    QSignalSpy clicks(control_, &UpDown::clicked);
+    QSignalSpy clicks(m_control, &UpDown::clicked);
 
     QTest::mouseClick(arrow(Button::Previous), Qt::LeftButton);
     QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
-    EXPECT_EQ(control_->position(), 1);
+    EXPECT_EQ(m_control->position(), 1);
     EXPECT_EQ(clicks.count(), 0);
 
     slotFilled = true;
     QTest::mouseClick(arrow(Button::Next), Qt::LeftButton);
-    EXPECT_EQ(control_->maximum(), 2);
-    EXPECT_EQ(control_->position(), 2);
+    EXPECT_EQ(m_control->maximum(), 2);
+    EXPECT_EQ(m_control->position(), 2);
     EXPECT_EQ(clicks.count(), 1);
 }
 
@@ -364,11 +364,11 @@ TEST_F(UpDownTest, PlainLeftAndRightKeysStepWhileKeysWithCtrlAreLeftToTheWindow)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         setRange(0, 10, 5);
-        QSignalSpy clicks(control_, &UpDown::clicked);
+        QSignalSpy clicks(m_control, &UpDown::clicked);
 
-        QTest::keyClick(control_, c.key, c.modifiers);
+        QTest::keyClick(m_control, c.key, c.modifiers);
 
-        EXPECT_EQ(control_->position(), c.expectedPosition);
+        EXPECT_EQ(m_control->position(), c.expectedPosition);
         EXPECT_EQ(clicks.count(), c.expectedPosition != 5 ? 1 : 0);
     }
 }
@@ -376,33 +376,33 @@ TEST_F(UpDownTest, PlainLeftAndRightKeysStepWhileKeysWithCtrlAreLeftToTheWindow)
 TEST_F(UpDownTest, HeldArrowRepeatsUntilReleasedAndStopsAtTheMaximum)
 {
     setRange(0, 100, 10);
-    QSignalSpy clicks(control_, &UpDown::clicked);
+    QSignalSpy clicks(m_control, &UpDown::clicked);
 
     QTest::mousePress(arrow(Button::Next), Qt::LeftButton);
-    EXPECT_EQ(control_->position(), 11) << "the first step comes with the press";
+    EXPECT_EQ(m_control->position(), 11) << "the first step comes with the press";
     QTest::qWait(900);
     QTest::mouseRelease(arrow(Button::Next), Qt::LeftButton);
-    const int heldSteps = control_->position() - 10;
+    const int heldSteps = m_control->position() - 10;
     EXPECT_GE(heldSteps, 3);
     EXPECT_EQ(clicks.count(), heldSteps);
 
     QTest::qWait(300);
-    EXPECT_EQ(control_->position(), 10 + heldSteps) << "no step after the release";
+    EXPECT_EQ(m_control->position(), 10 + heldSteps) << "no step after the release";
 
     setRange(0, 12, 10);
     QTest::mousePress(arrow(Button::Next), Qt::LeftButton);
     QTest::qWait(900);
     QTest::mouseRelease(arrow(Button::Next), Qt::LeftButton);
-    EXPECT_EQ(control_->position(), 12);
+    EXPECT_EQ(m_control->position(), 12);
 }
 
 TEST_F(UpDownTest, ModalDialogOpenedByAStepEndsTheRepeat)
 {
     setRange(0, 100, 10);
     int dialogs = 0;
-    QObject::connect(control_, &UpDown::clicked, control_, [&] {
+    QObject::connect(m_control, &UpDown::clicked, m_control, [&] {
         ++dialogs;
-        QDialog dialog(window_.get());
+        QDialog dialog(m_window.get());
         QTimer::singleShot(800, &dialog, &QDialog::accept);
         dialog.exec();
     });
@@ -411,7 +411,7 @@ TEST_F(UpDownTest, ModalDialogOpenedByAStepEndsTheRepeat)
     QTest::qWait(500);
 
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(control_->position(), 11);
+    EXPECT_EQ(m_control->position(), 11);
     EXPECT_FALSE(arrow(Button::Next)->isDown());
 }
 

@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 #include "app/ShiftJisLineEdit.h"
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -30,7 +31,8 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
+using test::MakeCard;
 
 // As root, the mounts these tests make live in a mount namespace of this process alone, so
 // that none of them is seen by other processes or outlives this one, even after a crash.
@@ -44,7 +46,8 @@ using testing::HexBytes;
 
 // What an existing target holds before the failed write: an address book of one card, 古い住所,
 // which the start-up of the window loads without complaint when it is addr.txt.
-const std::string kOldBytes = AddressBookBytes({MakeCard("\x8c\xc3\x82\xa2\x8f\x5a\x8f\x8a")});
+const std::string kOldBytes =
+    AddressBookBytes({MakeCard({.Name1 = "\x8c\xc3\x82\xa2\x8f\x5a\x8f\x8a"})});
 // A card name, 山田 太郎, and a telephone number typed into the card on screen.
 const std::string kFullName = "\x8e\x52\x93\x63\x20\x91\xbe\x98\x59";
 
@@ -204,8 +207,9 @@ class WriteFailureTest : public ::testing::TestWithParam<std::pair<Writer, Failu
     void prepareWindow()
     {
         form = std::make_unique<TForm1>(platform, target());
-        form->store().replaceCards(std::vector<CardRecord>{MakeCard(kFullName, "03-1234", "Tokyo"),
-                                                           MakeCard("Sato"), MakeCard("Kato")});
+        form->store().replaceCards(std::vector<CardRecord>{
+            MakeCard({.Name1 = kFullName, .Jusyo1 = "Tokyo", .Tel = "03-1234"}),
+            MakeCard({.Name1 = "Sato"}), MakeCard({.Name1 = "Kato"})});
         ASSERT_TRUE(form->ikkenbun());
         QTest::keyClicks(form->Tel, "0120");
         form->store().StoreModified = true;

@@ -1,5 +1,6 @@
 #include "blent/PageLayout.h"
 
+#include "blent/BlentTexts.h"
 #include "blent/PrintFormat.h"
 #include "sheets/Sheets.h"
 
@@ -15,35 +16,6 @@ constexpr SizePt kA4{595.28, 841.89};
 constexpr SizePt kJisB5{515.91, 728.50};
 constexpr double kHalfAdvance = 5.25; // IPAGothic at 10.5 pt
 constexpr double kTolerance = 0.01;
-
-TEST(Paginate, CutsLinesIntoPagesOfTheGivenSize)
-{
-    struct Case {
-        int lines;
-        int perPage;
-        std::vector<TextPage> expected;
-    };
-    const std::vector<Case> cases{
-        {0, 25, {{0, 0}}},
-        {1, 25, {{0, 1}}},
-        {25, 25, {{0, 25}}},
-        {26, 25, {{0, 25}, {25, 1}}},
-        {60, 25, {{0, 25}, {25, 25}, {50, 10}}},
-        {3, 1, {{0, 1}, {1, 1}, {2, 1}}},
-        {3, 0, {{0, 1}, {1, 1}, {2, 1}}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Paginate(c.lines, c.perPage), c.expected) << c.lines << " lines, " << c.perPage;
-}
-
-TEST(Paginate, PageCountIsLinesOverLinesPerPageRoundedUp)
-{
-    // The sheets of a full store: 999 notebook entries of five lines, and the list's
-    // three heading lines and three lines per card.
-    EXPECT_EQ(Paginate(999 * 5, 25).size(), 200u);
-    EXPECT_EQ(Paginate(3 + 999 * 3, 60).size(), 50u);
-    EXPECT_EQ(Paginate(3 + 1 * 3, 60).size(), 1u);
-}
 
 // The list sheet on JIS B5: 25 mm left margin, cells narrowed by 3 %. The bars of every
 // line start at bytes 0, 20 and 78, so their x must depend only on the byte position.
@@ -115,21 +87,46 @@ TEST(PageLayout, LinesPerPageNeverExceedWhatFits)
          73},
         {"header on the grid takes two lines",
          with([](PrintFormat& f) { f.headerOnTextGrid = true; }), 72},
-        {"a top margin beyond the paper still prints one line", with([](PrintFormat& f) {
+        {"a top margin and font that leave no room fit none", with([](PrintFormat& f) {
              f.topMarginMm = 200;
              f.fontSizePt = 200;
          }),
-         1},
+         0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PageLayout(c.format, kA4, kHalfAdvance).linesPerPage(), c.expected) << c.name;
+}
+
+// A4 is 210 mm wide and the text ends 5 mm before the edge: 15 mm of left margin leave
+// 190 mm, 205 mm none.
+TEST(PageLayout, ColumnsThatFitAreTheCellsBeforeTheRightEdge)
+{
+    struct Case {
+        double leftMarginMm;
+        double charSpacingPercent;
+        int expected;
+    };
+    const std::vector<Case> cases{
+        {15, 0, static_cast<int>(190 * 72 / 25.4 / kHalfAdvance)},
+        {15, 100, static_cast<int>(190 * 72 / 25.4 / (2 * kHalfAdvance))},
+        {200, 0, static_cast<int>(5 * 72 / 25.4 / kHalfAdvance)},
+        {205, 0, 0},
+    };
+    for (const Case& c : cases) {
+        PrintFormat format;
+        format.leftMarginMm = c.leftMarginMm;
+        format.charSpacingPercent = c.charSpacingPercent;
+        const PageLayout layout(format, kA4, kHalfAdvance);
+        EXPECT_EQ(layout.columnsThatFit(), c.expected) << c.leftMarginMm;
+        EXPECT_EQ(layout.wrapColumns(), 0) << "wrapping is off";
+    }
 }
 
 TEST(PageLayout, WrapColumnsAreTheCellsBetweenLeftMarginAndRightEdge)
 {
     PrintFormat format;
     format.wrapAtRightEdge = true;
-    // (595.28 - 2 * 42.52... ) the text runs from 15 mm to 5 mm before the edge: 190 mm.
+    // The text runs from 15 mm to 5 mm before the edge: 190 mm.
     const double width = 190 * 72 / 25.4;
     EXPECT_EQ(PageLayout(format, kA4, kHalfAdvance).wrapColumns(),
               static_cast<int>(width / kHalfAdvance));
@@ -153,7 +150,7 @@ TEST(PageLayout, HeaderAndFooterFollowThePageNumberSettings)
     EXPECT_NEAR(bare.lineTop(0, 0), 15 * 72 / 25.4, kTolerance);
     format.pageNumbers = false;
     EXPECT_FALSE(PageLayout(format, kA4, kHalfAdvance).hasFooter());
-    EXPECT_EQ(PageNumberText(12), "- 12 -");
+    EXPECT_EQ(texts::kPageNumber.arg(12), QStringLiteral("- 12 -"));
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // address-book file can hold, within bounded time.
 
 #include "interchange/Orbi.h"
-#include "interchange/OrbiTestSupport.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <chrono>
 #include <functional>
@@ -21,7 +21,9 @@ namespace
 {
 
 using namespace std::literals;
-using testing::Repeated;
+using test::HexBytes;
+using test::MakeCard;
+using test::Repeated;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
 constexpr std::string_view kTags =
@@ -34,7 +36,7 @@ std::vector<CardRecord> ImportedCards(std::string_view file)
     auto result = ParseOrbi(file);
     if (auto* cards = std::get_if<std::vector<CardRecord>>(&result))
         return std::move(*cards);
-    ADD_FAILURE() << "file refused: " << HexDump(file.substr(0, 64));
+    ADD_FAILURE() << "file refused: " << HexBytes(file.substr(0, 64));
     return {};
 }
 
@@ -111,7 +113,7 @@ TEST(AdversarialImport, BinaryGarbageImportsAsStorableCardsOrIsRefused)
         for (const CardRecord& card : *cards) {
             for (const ShortString* field : card.fields())
                 ASSERT_EQ(field->view().find(kClose), std::string_view::npos)
-                    << "round " << round << ": " << HexDump(field->view());
+                    << "round " << round << ": " << HexBytes(field->view());
         }
     }
 }
@@ -190,7 +192,7 @@ TEST(AdversarialImport, LinesOfOnlyEndMarksOrCarriageReturns)
                                    "\x1AORBI\r\n"s + card, "\r\nORBI\r\n"s + card};
     for (const std::string& file : refused) {
         const auto result = ParseOrbi(file);
-        ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result)) << HexDump(file.substr(0, 8));
+        ASSERT_TRUE(std::holds_alternative<OrbiRefusal>(result)) << HexBytes(file.substr(0, 8));
         EXPECT_EQ(std::get<OrbiRefusal>(result), OrbiRefusal::NotOrbi);
     }
 }

@@ -1,7 +1,9 @@
+#include "OrbiTagLine.h"
 #include "interchange/Orbi.h"
-#include "interchange/OrbiTestSupport.h"
 #include "store/CardStore.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,12 +17,15 @@ namespace velm
 namespace
 {
 
-using testing::Repeated;
+using test::HexBytes;
+using test::kOrbiTagLine;
+using test::MakeCard;
+using test::Repeated;
+using test::SameBytes;
+using test::StoreHolding;
+using test::StoreWith;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
-constexpr std::string_view kExportTags =
-    "\"I\",\"NAPR\",\"NAME\",\"NAM2\",\"PZIP\",\"PADR\",\"PTEL\",\"OFCE\",\"SCTN\",\"RMRK\","
-    "\"PSTN\",\"NAHO\",\r\n";
 
 // Shift-JIS texts used below.
 constexpr std::string_view kTokyo = "\x93\x8c\x8b\x9e\x93\x73";           // 東京都
@@ -32,7 +37,7 @@ std::vector<CardRecord> ReadCards(std::string_view file)
 {
     auto result = ParseOrbi(file);
     if (!std::holds_alternative<std::vector<CardRecord>>(result)) {
-        ADD_FAILURE() << "file refused: " << HexDump(file.substr(0, 120));
+        ADD_FAILURE() << "file refused: " << HexBytes(file.substr(0, 120));
         return {};
     }
     return std::get<std::vector<CardRecord>>(std::move(result));
@@ -61,8 +66,8 @@ TEST(OrbiRead, NextValue)
     for (const auto& c : cases) {
         std::string_view line = c.line;
         const std::string value = NextValue(line);
-        EXPECT_TRUE(SameBytes(value, c.value)) << "line " << HexDump(c.line);
-        EXPECT_TRUE(SameBytes(line, c.rest)) << "line " << HexDump(c.line);
+        EXPECT_PRED_FORMAT2(SameBytes, value, c.value) << "line " << HexBytes(c.line);
+        EXPECT_PRED_FORMAT2(SameBytes, line, c.rest) << "line " << HexBytes(c.line);
     }
 }
 
@@ -115,8 +120,10 @@ TEST(OrbiRead, AddressSplit)
     for (const auto& c : cases) {
         CardRecord card = MakeCard({"", "", "", "", "old1", "old2"});
         PADR2(card, c.value);
-        EXPECT_TRUE(SameBytes(card.Jusyo1.view(), c.jusyo1)) << "value " << HexDump(c.value);
-        EXPECT_TRUE(SameBytes(card.Jusyo2.view(), c.jusyo2)) << "value " << HexDump(c.value);
+        EXPECT_PRED_FORMAT2(SameBytes, card.Jusyo1.view(), c.jusyo1)
+            << "value " << HexBytes(c.value);
+        EXPECT_PRED_FORMAT2(SameBytes, card.Jusyo2.view(), c.jusyo2)
+            << "value " << HexBytes(c.value);
     }
 }
 
@@ -130,7 +137,7 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedByBackslashN)
         MakeCard({}),
         MakeCard({"Z", "2", "y", "m", "", "j2", "p", "t", "c", "d", "e"}),
     };
-    const std::string file = FormatOrbi(*StoreWith(cards), false);
+    const std::string file = FormatOrbi(*StoreHolding(cards), false);
     EXPECT_EQ(ReadCards(file), cards);
 }
 
@@ -151,11 +158,11 @@ TEST(OrbiRead, RoundTripWithAddressLinesJoinedDirectly)
     };
     for (const auto& c : cases) {
         const std::string file =
-            FormatOrbi(*StoreWith({MakeCard({"N", "", "", "", c.jusyo1, c.jusyo2})}), true);
+            FormatOrbi(*StoreWith({{"N", "", "", "", c.jusyo1, c.jusyo2}}), true);
         const std::vector<CardRecord> read = ReadCards(file);
         ASSERT_EQ(read.size(), 1u);
-        EXPECT_TRUE(SameBytes(read[0].Jusyo1.view(), c.read1)) << HexDump(c.jusyo1);
-        EXPECT_TRUE(SameBytes(read[0].Jusyo2.view(), c.read2)) << HexDump(c.jusyo1);
+        EXPECT_PRED_FORMAT2(SameBytes, read[0].Jusyo1.view(), c.read1) << HexBytes(c.jusyo1);
+        EXPECT_PRED_FORMAT2(SameBytes, read[0].Jusyo2.view(), c.read2) << HexBytes(c.jusyo1);
         EXPECT_EQ(read[0].Name1.view(), "N");
     }
 }
@@ -188,10 +195,12 @@ TEST(OrbiRead, FilesFromOtherSoftware)
          std::string(kHeader) + "\"D\",\"A\",\"B\",\r\n\"I\",\"NAME\",\r\n\"D\",\"C\",\r\n",
          {MakeCard({}), MakeCard({"C"})}},
         {"an empty line ends the file",
-         std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n\r\n\"D\",,\"B\",\r\n",
+         std::string(kHeader) + std::string(kOrbiTagLine) +
+             "\"D\",,\"A\",\r\n\r\n\"D\",,\"B\",\r\n",
          {MakeCard({"A"})}},
         {"the end-of-file mark at a line start ends the file",
-         std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n\x1a\"D\",,\"B\",\r\n",
+         std::string(kHeader) + std::string(kOrbiTagLine) +
+             "\"D\",,\"A\",\r\n\x1a\"D\",,\"B\",\r\n",
          {MakeCard({"A"})}},
         {"LF alone ends a line",
          "\"ORBI\"\n\"I\",\"NAME\",\"PTEL\",\n\"D\",\"A\",\"1\",\n\"D\",\"B\",\"2\",",
@@ -237,7 +246,7 @@ TEST(OrbiRead, FilesFromOtherSoftware)
 
 TEST(OrbiRead, EachReadStartsWithoutTags)
 {
-    ReadCards(std::string(kHeader) + std::string(kExportTags) + "\"D\",,\"A\",\r\n");
+    ReadCards(std::string(kHeader) + std::string(kOrbiTagLine) + "\"D\",,\"A\",\r\n");
     const std::string file = std::string(kHeader) + "\"D\",,\"B\",\r\n";
     EXPECT_EQ(ReadCards(file), std::vector<CardRecord>{MakeCard({})});
 }

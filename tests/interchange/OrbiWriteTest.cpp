@@ -1,6 +1,9 @@
+#include "OrbiTagLine.h"
 #include "interchange/Orbi.h"
-#include "interchange/OrbiTestSupport.h"
 #include "store/CardStore.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,27 +16,32 @@ namespace velm
 namespace
 {
 
+using test::CardText;
+using test::HexBytes;
+using test::kOrbiTagLine;
+using test::MakeCard;
+using test::SameBytes;
+using test::StoreHolding;
+using test::StoreWith;
+
 // "ORBI","1.0","ＸＮ","VELM v0.29" CR LF
 constexpr std::string_view kHeaderLine = "\"ORBI\",\"1.0\",\"\x82\x77\x82\x6d\",\"VELM v0.29\"\r\n";
-constexpr std::string_view kTagLine =
-    "\"I\",\"NAPR\",\"NAME\",\"NAM2\",\"PZIP\",\"PADR\",\"PTEL\",\"OFCE\",\"SCTN\",\"RMRK\","
-    "\"PSTN\",\"NAHO\",\r\n";
 
 // The file for one card without its header and tag lines.
 std::string ExportedDataLine(const CardRecord& card, bool mameJoin)
 {
-    const std::string file = FormatOrbi(*StoreWith({card}), mameJoin);
-    const std::string prefix = std::string(kHeaderLine) + std::string(kTagLine);
-    EXPECT_TRUE(SameBytes(std::string_view(file).substr(0, prefix.size()), prefix));
+    const std::string file = FormatOrbi(*StoreHolding({card}), mameJoin);
+    const std::string prefix = std::string(kHeaderLine) + std::string(kOrbiTagLine);
+    EXPECT_PRED_FORMAT2(SameBytes, std::string_view(file).substr(0, prefix.size()), prefix);
     return file.substr(prefix.size());
 }
 
 TEST(OrbiWrite, EmptyStoreGivesHeaderAndTagLineOnly)
 {
     ASSERT_EQ(kHeaderLine.size(), 21u + 10u + 3u);
-    ASSERT_EQ(kTagLine.size(), 81u + 2u);
+    ASSERT_EQ(kOrbiTagLine.size(), 81u + 2u);
     const std::string file = FormatOrbi(*StoreWith({}), true);
-    EXPECT_TRUE(SameBytes(file, std::string(kHeaderLine) + std::string(kTagLine)));
+    EXPECT_PRED_FORMAT2(SameBytes, file, std::string(kHeaderLine) + std::string(kOrbiTagLine));
 }
 
 TEST(OrbiWrite, QuoteValue)
@@ -49,14 +57,14 @@ TEST(OrbiWrite, QuoteValue)
         {"\x90\xe6", "\"\x90\xe6\","}, // 先
     };
     for (const auto& c : cases)
-        EXPECT_TRUE(SameBytes(QuoteValue(c.value), c.encoded)) << HexDump(c.value);
+        EXPECT_PRED_FORMAT2(SameBytes, QuoteValue(c.value), c.encoded) << HexBytes(c.value);
 }
 
 TEST(OrbiWrite, DataLines)
 {
     const struct {
         const char* what;
-        FieldValues fields;
+        CardText fields;
         bool mameJoin;
         std::string_view line;
     } cases[] = {
@@ -96,17 +104,18 @@ TEST(OrbiWrite, DataLines)
         {"spaces are a value", {" "}, true, "\"D\",,\" \",,,,,,,,,\"\x97\x6c\",\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_TRUE(SameBytes(ExportedDataLine(MakeCard(c.fields), c.mameJoin), c.line)) << c.what;
+        EXPECT_PRED_FORMAT2(SameBytes, ExportedDataLine(MakeCard(c.fields), c.mameJoin), c.line)
+            << c.what;
 }
 
 TEST(OrbiWrite, WritesCardsOneToCountInOrder)
 {
-    auto store = StoreWith({MakeCard({"A"}), MakeCard({"B"})});
+    auto store = StoreWith({{"A"}, {"B"}});
     store->card(3) = MakeCard({"not counted"});
-    const std::string expected = std::string(kHeaderLine) + std::string(kTagLine) +
+    const std::string expected = std::string(kHeaderLine) + std::string(kOrbiTagLine) +
                                  "\"D\",,\"A\",,,,,,,,,\"\x97\x6c\",\r\n"
                                  "\"D\",,\"B\",,,,,,,,,\"\x97\x6c\",\r\n";
-    EXPECT_TRUE(SameBytes(FormatOrbi(*store, true), expected));
+    EXPECT_PRED_FORMAT2(SameBytes, FormatOrbi(*store, true), expected);
 }
 
 TEST(OrbiWrite, LongestValuesAreWrittenWhole)

@@ -1,9 +1,8 @@
 #include "postcard/PostcardPdf.h"
 
-#include "../blent/PdfTools.h"
-#include "PdfWords.h"
+#include "print/PdfTools.h"
 #include "sheets/PostcardBatch.h"
-#include "sheets/PostcardCards.h"
+#include "support/PostcardCards.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,12 +14,12 @@ namespace velm
 namespace
 {
 
-using blent::testing::HavePopplerTools;
-using blent::testing::RasterisePage;
+using test::HavePopplerTools;
 using test::MakePostcardCard;
-using testing::PdfPage;
-using testing::PdfWord;
-using testing::PdfWordBoxes;
+using test::PdfPage;
+using test::PdfWord;
+using test::PdfWordBoxes;
+using test::RasterisePage;
 
 constexpr double kMillimetresPerInch = 25.4;
 
@@ -42,7 +41,7 @@ std::vector<CardRecord> SampleCards()
                           .biko1 = U"株式会社サンプル",
                           .biko2 = U"営業部"}),
         MakePostcardCard(
-            {.Name1 = U"鈴木 花子", .Jusyo1 = test::Repeated(U'東', 127), .PostNo = U"987 6543"})};
+            {.Name1 = U"鈴木 花子", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"987 6543"})};
 }
 
 PostcardRun SampleRun()

@@ -1,18 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-#include <string>
-#include <string_view>
-
-namespace velm::test
-{
-
-// Offsets and bytes in hex, sixteen bytes a row.
-std::string HexDump(std::string_view bytes);
-
-// For EXPECT_PRED_FORMAT2: equal bytes, or a failure naming the first differing offset and
-// showing both texts as hex dumps.
-::testing::AssertionResult SameBytes(const char* actualExpr, const char* expectedExpr,
-                                     std::string_view actual, std::string_view expected);
-
-} // namespace velm::test
+// The sheet tests reach the byte assertions by this name; every other test includes the
+// headers in support/.
+#include "support/Bytes.h"
+#include "support/SameBytes.h"

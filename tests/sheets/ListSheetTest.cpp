@@ -116,22 +116,22 @@ INSTANTIATE_TEST_SUITE_P(
                       "0123456789012345678901234567890123456789" + kBar,
                   kBar + Text(test::sample::kNine) + kBar + "0123456789012345" +
                       "abcdefghijabcdefghijabcdefghijabcdefghij" + kBar},
-        EntryCase{"OverlongFields",
-                  "overlong fields are cut to their columns, even inside a character",
-                  {.Name1 = test::sample::kNineteen,
-                   .Name2 = kNineWithTail,
-                   .Jusyo1 = kTwoAddresses,
-                   .Jusyo2 = kLongAddress2,
-                   .PostNo = "1234567890123456",
-                   .Tel = "0123456789012345678"},
-                  // 東京都千代田区丸の内１－１ and 東京都千代田区
-                  kBar + Text(test::sample::kNineteenCut) + kBar + kPostal + "12345678901234" +
-                      Text(test::sample::kAddress1) +
-                      "\x93\x8C\x8B\x9E\x93\x73\x90\xE7\x91\xE3\x93\x63\x8B\xE6" + kBar,
-                  // "x", twice あいうえおかきくけ, あ and the lead byte of い
-                  kBar + Text(test::sample::kNine) + kBar + "0123456789012345" + "x" +
-                      Text(test::sample::kNine) + Text(test::sample::kNine) + "\x82\xA0\x82" +
-                      kBar}),
+        EntryCase{
+            "OverlongFields",
+            "overlong fields are cut to their columns; a lead byte the cut leaves alone is a space",
+            {.Name1 = test::sample::kNineteen,
+             .Name2 = kNineWithTail,
+             .Jusyo1 = kTwoAddresses,
+             .Jusyo2 = kLongAddress2,
+             .PostNo = "1234567890123456",
+             .Tel = "0123456789012345678"},
+            // 東京都千代田区丸の内１－１ and 東京都千代田区
+            kBar + Text(test::sample::kNineteenCut.substr(0, 17)) + " " + kBar + kPostal +
+                "12345678901234" + Text(test::sample::kAddress1) +
+                "\x93\x8C\x8B\x9E\x93\x73\x90\xE7\x91\xE3\x93\x63\x8B\xE6" + kBar,
+            // "x", twice あいうえおかきくけ, あ and a space for the lead byte of い
+            kBar + Text(test::sample::kNine) + kBar + "0123456789012345" + "x" +
+                Text(test::sample::kNine) + Text(test::sample::kNine) + "\x82\xA0 " + kBar}),
     [](const ::testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
 
 TEST(ListSheet, EmptyStoreGivesOnlyTheHeading)

@@ -25,6 +25,8 @@ const std::string kBottom = "\x84\xAF\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x8
 const std::string kBar = "\x84\xAB";            // ┃
 const std::string kBarTel = "\x84\xAB\x93\x64"; // ┃電
 const std::string kCrLf = "\r\n";
+// The 18-byte column of a 19-byte name: its lone lead byte is a space.
+const std::string kNineteenInColumn = std::string(test::sample::kNineteenCut.substr(0, 17)) + " ";
 
 std::string Spaces(std::size_t n)
 {
@@ -84,10 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 kTop + kCrLf + kBar + std::string(test::sample::kNine) + kBarTel +
                                     kCrLf + kBottom + kCrLf + kCrLf + kCrLf},
                       EntryCase{"Name1Of19Bytes",
-                                "a 19-byte Name1 is cut after byte 18, inside a character",
+                                "a 19-byte Name1 is cut after byte 18, and the lead byte that "
+                                "the cut leaves alone becomes a space",
                                 {.Name1 = test::sample::kNineteen},
-                                kTop + kCrLf + kBar + std::string(test::sample::kNineteenCut) +
-                                    kBarTel + kCrLf + kBottom + kCrLf + kCrLf + kCrLf},
+                                kTop + kCrLf + kBar + kNineteenInColumn + kBarTel + kCrLf +
+                                    kBottom + kCrLf + kCrLf + kCrLf},
                       EntryCase{"SpacesKept",
                                 "leading and inner spaces of the whole fields are kept",
                                 {.Jusyo1 = " a  b", .PostNo = " 1", .Tel = "  2"},

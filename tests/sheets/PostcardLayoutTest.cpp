@@ -1,7 +1,7 @@
 #include "sheets/PostcardLayout.h"
 
-#include "PostcardCards.h"
 #include "sheets/PostcardBatch.h"
+#include "support/PostcardCards.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,6 @@ namespace
 
 using test::MakePostcardCard;
 using test::PostcardText;
-using test::Repeated;
 
 constexpr double kTolerance = 1e-6;
 
@@ -175,7 +174,7 @@ TEST(PostcardLayout, LinesUpAJointNameWithTheGivenName)
 
 TEST(PostcardLayout, WritesSenseiForTheMarkSenAndSamaOtherwiseAndNeverCutsIt)
 {
-    const std::u32string longName = Repeated(U'山', 40);
+    const std::u32string longName(40, U'山');
     const struct {
         std::u32string_view name;
         std::u32string_view mark;
@@ -211,7 +210,7 @@ TEST(PostcardLayout, SetsLongTextCloserThenSmallerThenInTwoColumnsThenCutsIt)
     const double nominalPitch = Glyph(two, U'東', 1).y - Glyph(two, U'東').y;
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.length);
-        const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = Repeated(U'東', c.length)});
+        const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = std::u32string(c.length, U'東')});
         std::vector<PlacedGlyph> set;
         std::ranges::copy_if(side.glyphs, std::back_inserter(set),
                              [](const PlacedGlyph& g) { return g.ch == U'東' || g.ch == U'…'; });
@@ -233,7 +232,7 @@ TEST(PostcardLayout, SetsLongTextCloserThenSmallerThenInTwoColumnsThenCutsIt)
 PostcardOptions FullSender(double offsetX, double offsetY)
 {
     PostcardOptions options;
-    const std::u32string full = Repeated(U'東', 127);
+    const std::u32string full(127, U'東');
     options.sender = MakePostcardCard(
         {.Name1 = full, .Name2 = full, .Jusyo1 = full, .Jusyo2 = full, .PostNo = U"1234567"});
     options.offsetX = offsetX;
@@ -243,7 +242,7 @@ PostcardOptions FullSender(double offsetX, double offsetY)
 
 AddressSide FullSide(const PostcardOptions& options)
 {
-    const std::u32string full = Repeated(U'東', 127);
+    const std::u32string full(127, U'東');
     return Side({.Name1 = full,
                  .Name2 = full,
                  .Jusyo1 = full,
@@ -353,7 +352,7 @@ TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
         MakePostcardCard({.Name1 = U"一", .PostNo = U"1000005"}),
         MakePostcardCard({.Name1 = U"\u3000", .PostNo = U"1000005"}),
         MakePostcardCard({.Name1 = U"三", .PostNo = U"100"}),
-        MakePostcardCard({.Name1 = U"四", .Jusyo1 = Repeated(U'東', 127), .PostNo = U"1000005"})};
+        MakePostcardCard({.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"})};
     const PostcardRun run = LayOutPostcards(cards, std::vector<int>{4, 3, 2, 1}, {});
     std::vector<int> pages;
     for (const PostcardPage& page : run.pages)

@@ -1,28 +1,11 @@
 #pragma once
 
-#include "store/CardStore.h"
+#include "support/Cards.h"
 
-#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace velm::test
 {
-
-// The texts of one card in record order, for designated initialisers.
-struct CardText {
-    std::string_view Name1{};
-    std::string_view Name2{};
-    std::string_view Yomi{};
-    std::string_view Mark{};
-    std::string_view Jusyo1{};
-    std::string_view Jusyo2{};
-    std::string_view PostNo{};
-    std::string_view Tel{};
-    std::string_view biko1{};
-    std::string_view biko2{};
-    std::string_view biko3{};
-};
 
 // Shift-JIS sample texts shared by the sheet tests.
 namespace sample
@@ -44,10 +27,5 @@ inline constexpr std::string_view kNineteen =
 inline constexpr std::string_view kNineteenCut =
     "a\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD\x82";
 } // namespace sample
-
-CardRecord MakeCard(const CardText& text);
-
-// A store on the heap (it is too large for a test's stack) holding the cards as 1..n.
-std::unique_ptr<CardStore> StoreWith(const std::vector<CardText>& cards);
 
 } // namespace velm::test

@@ -1,6 +1,7 @@
 #include "store/AddressBookFile.h"
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,19 +14,13 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
-using testing::MakeCard;
+using test::HexBytes;
+using test::MakeCard;
+using test::StoreWith;
 
 std::string Spaces(std::size_t n)
 {
     return std::string(n, ' ');
-}
-
-std::unique_ptr<CardStore> StoreOf(const std::vector<CardRecord>& cards)
-{
-    auto store = std::make_unique<CardStore>();
-    store->replaceCards(cards);
-    return store;
 }
 
 // Splits the file at CR LF and checks every line is 78 bytes and ends with CR LF.
@@ -48,8 +43,8 @@ std::vector<std::string> CheckedLines(const std::string& file)
 
 TEST(FormatAddressBook, WritesFourTaggedLinesAndASeparatorPerCard)
 {
-    const auto store = StoreOf({MakeCard({"Yamada", "", "yamada", "A", "Tokyo", "1-2-3", "100-0001",
-                                          "03-1234-5678", "ACME", "Dev", "memo"})});
+    const auto store = StoreWith({{"Yamada", "", "yamada", "A", "Tokyo", "1-2-3", "100-0001",
+                                   "03-1234-5678", "ACME", "Dev", "memo"}});
     const std::string expected = "\x96\xBC\x81\x79"
                                  "Yamada" +
                                  Spaces(12) +                      // 名【
@@ -96,7 +91,7 @@ TEST(FormatAddressBook, WritesFourTaggedLinesAndASeparatorPerCard)
 
 TEST(FormatAddressBook, AnEmptyStoreGivesAnEmptyFile)
 {
-    auto store = StoreOf({});
+    auto store = StoreWith({});
     store->card(1) = MakeCard({"never written"});
     EXPECT_EQ(FormatAddressBook(*store), "");
 }
@@ -109,11 +104,11 @@ TEST(FormatAddressBook, LongValuesAreCutToTheirColumnsEvenInsideACharacter)
     const std::string fullWidthName = "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8\x82\xa9"
                                       "\x82\xab\x82\xad\x82\xaf\x82\xb1"; // あいうえおかきくけこ
     const auto store =
-        StoreOf({MakeCard({fullWidthName, std::string(300, 'n'), "", "\x81\x9D", longAddress, "",
-                           "\x82\x50\x82\x51\x82\x52\x82\x53"
-                           "\x82\x54",
-                           "", std::string(30, 'c')}),
-                 MakeCard({"second"})});
+        StoreWith({{fullWidthName, std::string(300, 'n'), "", "\x81\x9D", longAddress, "",
+                    "\x82\x50\x82\x51\x82\x52\x82\x53"
+                    "\x82\x54",
+                    "", std::string(30, 'c')},
+                   {"second"}});
     const std::string file = FormatAddressBook(*store);
     const std::vector<std::string> lines = CheckedLines(file);
     ASSERT_EQ(lines.size(), 10u);
@@ -132,80 +127,16 @@ TEST(FormatAddressBook, LongValuesAreCutToTheirColumnsEvenInsideACharacter)
 TEST(FormatAddressBook, ValuesThatWouldCloseEarlyAreWrittenSafely)
 {
     // A value holding 】 or "ａz" would end at that pair when read back.
-    const auto store = StoreOf({MakeCard({"A\x81\x7A"
-                                          "B",
-                                          "\x82\x81"
-                                          "z"})});
+    const auto store = StoreWith({{"A\x81\x7A"
+                                   "B",
+                                   "\x82\x81"
+                                   "z"}});
     const std::vector<std::string> lines = CheckedLines(FormatAddressBook(*store));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].substr(4, 4), "A\x81\x6E"
                                      "B")
         << HexBytes(lines[0]);
     EXPECT_EQ(lines[0].substr(26, 4), "\x82\x81\x82\x9A") << HexBytes(lines[0]);
-}
-
-struct SafeCase {
-    std::string_view value;
-    std::string_view safe;
-};
-
-TEST(FileSafeValue, ReplacesOnlyTheCharactersThatFormTheClosingPair)
-{
-    const SafeCase cases[] = {
-        {"", ""},
-        {"plain z", "plain z"},
-        {"\x81\x7A", "\x81\x6E"}, // 】 -> ］
-        {"a\x81\x7A\x81\x7A"
-         "b",
-         "a\x81\x6E\x81\x6E"
-         "b"}, // 】】
-        {"\x82\x81"
-         "z",
-         "\x82\x81\x82\x9A"}, // ａz -> ａｚ
-        {"\x82\x81"
-         "zz",
-         "\x82\x81\x82\x9A"
-         "z"}, // only the z right after it
-        {"\x81\x81"
-         "z",
-         "\x81\x81\x82\x9A"}, // ＝z: ＝ is 0x81 0x81
-        {"\x82\xa0"
-         "z",
-         "\x82\xa0"
-         "z"},                    // あz: no pair
-        {"\x81\x79", "\x81\x79"}, // 【 stays
-        // メz (0x83 0x81 0x7A): the pair spans two characters.
-        {"\x83\x81\x7A"
-         "b",
-         "\x83\x81\x82\x9A"
-         "b"},
-        // A lone lead byte at the end is kept.
-        {"ab\x81", "ab\x81"},
-        {"\x88\x9F\x81", "\x88\x9F\x81"}, // 亜 and a lone 0x81
-    };
-    for (const SafeCase& c : cases) {
-        const std::string safe = FileSafeValue(c.value);
-        EXPECT_EQ(safe, c.safe) << HexBytes(c.value) << " gave " << HexBytes(safe);
-        ShortString field("old value");
-        AssignFileSafe(field, c.value);
-        EXPECT_EQ(field.view(), c.safe)
-            << HexBytes(c.value) << " stored " << HexBytes(field.view());
-    }
-}
-
-TEST(FileSafeValue, KeepsAtMost255Bytes)
-{
-    std::string value(253, 'x');
-    value += "\x82\x81"
-             "z";
-    const std::string safe = FileSafeValue(value);
-    ASSERT_EQ(safe.size(), 255u);
-    EXPECT_EQ(safe.substr(253), "\x82\x81");
-    ShortString field;
-    AssignFileSafe(field, value);
-    EXPECT_EQ(field.view(), safe);
-    AssignFileSafe(field, std::string(300, 'y'));
-    EXPECT_EQ(field.view(), std::string(255, 'y'));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "store/AddressBookFile.h"
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,14 +15,14 @@ namespace velm
 namespace
 {
 
-using testing::CardValues;
-using testing::DescribeCard;
-using testing::HexBytes;
-using testing::MakeCard;
+using test::CardText;
+using test::DescribeCard;
+using test::HexBytes;
+using test::MakeCard;
 
 // The five lines of a card with unpadded values, as a file with other column widths
 // holds them.
-std::string LooseCard(const CardValues& v, std::string_view separator = "*****\r\n")
+std::string LooseCard(const CardText& v, std::string_view separator = "*****\r\n")
 {
     std::string text;
     const auto add = [&text](std::initializer_list<std::string_view> parts) {
@@ -29,12 +30,14 @@ std::string LooseCard(const CardValues& v, std::string_view separator = "*****\r
             text += part;
         text += "\r\n";
     };
-    add({"\x96\xBC\x81\x79", v[0], "\x81\x7A\x81\x79", v[1], "\x81\x7A\x93\xC7\x81\x79", v[2],
-         "\x81\x7A\x81\x79", v[3], "\x81\x7A"}); // 名【 】【 】読【 】【 】
-    add({"\x8F\x5A\x81\x79", v[4], "\x81\x7A\x94\xF5\x81\x79", v[8], "\x81\x7A"}); // 住【 】備【 】
-    add({"\x8F\x8A\x81\x79", v[5], "\x81\x7A\x8D\x6C\x81\x79", v[9], "\x81\x7A"}); // 所【 】考【 】
-    add({"\x81\xA7\x81\x79", v[6], "\x81\x7A\x93\x64\x81\x79", v[7], "\x81\x7A\x81\x79", v[10],
-         "\x81\x7A"}); // 〒【 】電【 】【 】
+    add({"\x96\xBC\x81\x79", v.Name1, "\x81\x7A\x81\x79", v.Name2, "\x81\x7A\x93\xC7\x81\x79",
+         v.Yomi, "\x81\x7A\x81\x79", v.Mark, "\x81\x7A"}); // 名【 】【 】読【 】【 】
+    add({"\x8F\x5A\x81\x79", v.Jusyo1, "\x81\x7A\x94\xF5\x81\x79", v.biko1,
+         "\x81\x7A"}); // 住【 】備【 】
+    add({"\x8F\x8A\x81\x79", v.Jusyo2, "\x81\x7A\x8D\x6C\x81\x79", v.biko2,
+         "\x81\x7A"}); // 所【 】考【 】
+    add({"\x81\xA7\x81\x79", v.PostNo, "\x81\x7A\x93\x64\x81\x79", v.Tel, "\x81\x7A\x81\x79",
+         v.biko3, "\x81\x7A"}); // 〒【 】電【 】【 】
     text += separator;
     return text;
 }
@@ -53,13 +56,13 @@ std::string WithoutCarriageReturns(std::string text)
     return text;
 }
 
-const CardValues kA = {"Aoki",     "Ken",     "aoki", "\x81\x9D", "Tokyo", "Chiyoda",
-                       "100-0001", "03-1111", "ACME", "Sales",    "memo a"};
-const CardValues kB = {"\x96\xBC\x91\x4F", "", "", "", "Osaka", "",
-                       "530-0001",         "", "", "", ""}; // 名前
+const CardText kA = {"Aoki",     "Ken",     "aoki", "\x81\x9D", "Tokyo", "Chiyoda",
+                     "100-0001", "03-1111", "ACME", "Sales",    "memo a"};
+const CardText kB = {"\x96\xBC\x91\x4F", "", "", "", "Osaka", "",
+                     "530-0001",         "", "", "", ""}; // 名前
 
 void ExpectCards(std::string_view what, std::string_view file,
-                 const std::vector<CardValues>& expected)
+                 const std::vector<CardText>& expected)
 {
     const auto parsed = ParseAddressBook(file);
     ASSERT_TRUE(std::holds_alternative<std::vector<CardRecord>>(parsed))
@@ -77,17 +80,17 @@ void ExpectCards(std::string_view what, std::string_view file,
 struct ParseCase {
     const char* what;
     std::string file;
-    std::vector<CardValues> cards;
+    std::vector<CardText> cards;
 };
 
 TEST(ParseAddressBook, ReadsCardsUntilALineWithoutANameTag)
 {
-    CardValues aWithoutLine2 = kA;
-    aWithoutLine2[4] = aWithoutLine2[8] = "";
-    CardValues bFirstTwoLines = kB;
-    bFirstTwoLines[6] = "";
-    CardValues bFirstLine = bFirstTwoLines;
-    bFirstLine[4] = "";
+    CardText aWithoutLine2 = kA;
+    aWithoutLine2.Jusyo1 = aWithoutLine2.biko1 = "";
+    CardText bFirstTwoLines = kB;
+    bFirstTwoLines.PostNo = "";
+    CardText bFirstLine = bFirstTwoLines;
+    bFirstLine.Jusyo1 = "";
     const std::string a = LooseCard(kA);
     const std::string b = LooseCard(kB);
     const std::string aLines = FirstLines(a, 4);
@@ -250,7 +253,7 @@ TEST(AddressBookRoundTrip, SavedCardsLoadAsTheirCutAndTrimmedValues)
                   longMemo}),
         MakeCard({}), // a counted card with an empty name is still written
     };
-    const std::vector<CardValues> loaded = {
+    const std::vector<CardText> loaded = {
         kA,
         kB,
         {"A\x81\x6E"
@@ -279,16 +282,16 @@ TEST(ParseAddressBook, ReadsLinesOfTheWrittenWidthByTheirTagsWhenTheyDifferFromT
 
     // "】" inside Name1 ends it; the next tags are then found after the "】" that close
     // them, and the mark takes the reading.
-    CardValues closeInName = kA;
-    closeInName[0] = "Ao";
-    closeInName[1] = closeInName[2] = "";
-    closeInName[3] = "aoki";
+    CardText closeInName = kA;
+    closeInName.Name1 = "Ao";
+    closeInName.Name2 = closeInName.Yomi = "";
+    closeInName.Mark = "aoki";
     // A line that lacks its tag is read from the fourth byte on.
-    CardValues noAddressTag = kA;
-    noAddressTag[4] = "yTokyo";
+    CardText noAddressTag = kA;
+    noAddressTag.Jusyo1 = "yTokyo";
     // "】" across the end of a column and the bracket after it is no "】" of the line.
-    CardValues leadByteAtColumnEnd = kA;
-    leadByteAtColumnEnd[0] = "Aoki             \x81";
+    CardText leadByteAtColumnEnd = kA;
+    leadByteAtColumnEnd.Name1 = "Aoki             \x81";
 
     const ParseCase cases[] = {
         {"as written", written, {kA}},

@@ -3,10 +3,10 @@
 // per field, within bounded time and without copying the file.
 
 #include "store/AddressBookFile.h"
-#include "store/CardFixtures.h"
 #include "store/CardStore.h"
 #include "store/FileIo.h"
-#include "text/RepeatedBytes.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <cerrno>
 #include <chrono>
@@ -27,33 +27,33 @@ namespace
 {
 
 using namespace std::literals;
-using testing::CardValues;
-using testing::DescribeCard;
-using testing::HexBytes;
-using testing::MakeCard;
-using testing::Repeated;
+using test::CardText;
+using test::DescribeCard;
+using test::HexBytes;
+using test::MakeCard;
+using test::Repeated;
 
 constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
 constexpr std::string_view kClose = "\x81\x7A";           // 】
 
 // A card's five lines in the layout the program writes, with each value followed directly
 // by its closing bracket.
-std::string CardLines(const CardValues& v)
+std::string CardLines(const CardText& v)
 {
-    return std::string(kNameTag) + std::string(v[0]) + "\x81\x7A\x81\x79" + std::string(v[1]) +
-           "\x81\x7A\x93\xC7\x81\x79" + std::string(v[2]) + "\x81\x7A\x81\x79" + std::string(v[3]) +
-           "\x81\x7A\r\n" // 】【 】読【 】【 】
-           + "\x8F\x5A\x81\x79" + std::string(v[4]) + "\x81\x7A\x94\xF5\x81\x79" +
-           std::string(v[8]) + "\x81\x7A\r\n" // 住【 】備【 】
-           + "\x8F\x8A\x81\x79" + std::string(v[5]) + "\x81\x7A\x8D\x6C\x81\x79" +
-           std::string(v[9]) + "\x81\x7A\r\n" // 所【 】考【 】
-           + "\x81\xA7\x81\x79" + std::string(v[6]) + "\x81\x7A\x93\x64\x81\x79" +
-           std::string(v[7]) + "\x81\x7A\x81\x79" + std::string(v[10]) + "\x81\x7A\r\n" +
+    return std::string(kNameTag) + std::string(v.Name1) + "\x81\x7A\x81\x79" +
+           std::string(v.Name2) + "\x81\x7A\x93\xC7\x81\x79" + std::string(v.Yomi) +
+           "\x81\x7A\x81\x79" + std::string(v.Mark) + "\x81\x7A\r\n" // 】【 】読【 】【 】
+           + "\x8F\x5A\x81\x79" + std::string(v.Jusyo1) + "\x81\x7A\x94\xF5\x81\x79" +
+           std::string(v.biko1) + "\x81\x7A\r\n" // 住【 】備【 】
+           + "\x8F\x8A\x81\x79" + std::string(v.Jusyo2) + "\x81\x7A\x8D\x6C\x81\x79" +
+           std::string(v.biko2) + "\x81\x7A\r\n" // 所【 】考【 】
+           + "\x81\xA7\x81\x79" + std::string(v.PostNo) + "\x81\x7A\x93\x64\x81\x79" +
+           std::string(v.Tel) + "\x81\x7A\x81\x79" + std::string(v.biko3) + "\x81\x7A\r\n" +
            std::string(78, '*') + "\r\n"; // 〒【 】電【 】【 】
 }
 
-const CardValues kPlain = {"Aoki",     "Ken",     "aoki", "A",     "Tokyo", "Chiyoda",
-                           "100-0001", "03-1111", "ACME", "Sales", "memo"};
+const CardText kPlain = {"Aoki",     "Ken",     "aoki", "A",     "Tokyo", "Chiyoda",
+                         "100-0001", "03-1111", "ACME", "Sales", "memo"};
 
 std::vector<CardRecord> LoadedCards(std::string_view file)
 {
@@ -108,7 +108,7 @@ TEST(AdversarialLoad, ReaderRefusesAFileOfSeveralHundredMegabytesWithoutReadingI
 
     ASSERT_TRUE(std::holds_alternative<FileFailure>(read));
     EXPECT_EQ(std::get<FileFailure>(read).systemError, EFBIG);
-    EXPECT_EQ(std::get<FileFailure>(read).Message(), "I/O error 27");
+    EXPECT_EQ(std::get<FileFailure>(read).message(), "I/O error 27");
     EXPECT_LT(seconds, 1.0);
 }
 
@@ -187,8 +187,8 @@ TEST(AdversarialLoad, NulBytesAreDataInsideAValueAndTrimmedAtItsEnd)
 {
     struct NulCase {
         const char* what;
-        CardValues written;
-        CardValues loaded;
+        CardText written;
+        CardText loaded;
     };
     const NulCase cases[] = {
         {"inside every value",
@@ -228,14 +228,14 @@ TEST(AdversarialLoad, NulBytesAreDataInsideAValueAndTrimmedAtItsEnd)
 TEST(AdversarialLoad, ALoneLeadByteEndingEveryValueStaysAndShiftsNothing)
 {
     // Every lead-byte range, each value ending in a lead byte right before its "】".
-    const CardValues written = {"a\x81",        "b\x9F", "c\xE0", "\xFC",  "e\x82", "f\x88",
-                                "\x82\x50\x82", "h\x93", "i\x96", "j\xEA", "k\x8F"};
+    const CardText written = {"a\x81",        "b\x9F", "c\xE0", "\xFC",  "e\x82", "f\x88",
+                              "\x82\x50\x82", "h\x93", "i\x96", "j\xEA", "k\x8F"};
     const auto cards = LoadedCards(CardLines(written) + CardLines(kPlain));
     ASSERT_EQ(cards.size(), 2u);
     // A postal code beginning with a lead byte is normalised: １ and the lone lead byte
     // stay as "1" and the byte.
-    CardValues expected = written;
-    expected[6] = "1\x82";
+    CardText expected = written;
+    expected.PostNo = "1\x82";
     EXPECT_EQ(cards[0], MakeCard(expected)) << DescribeCard(cards[0]);
     EXPECT_EQ(cards[1], MakeCard(kPlain)) << DescribeCard(cards[1]);
 }

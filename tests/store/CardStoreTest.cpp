@@ -1,6 +1,6 @@
 #include "store/CardStore.h"
 
-#include "store/CardFixtures.h"
+#include "support/Cards.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -12,8 +12,8 @@ namespace velm
 namespace
 {
 
-using testing::DescribeCard;
-using testing::MakeCard;
+using test::DescribeCard;
+using test::MakeCard;
 
 CardRecord NamedCard(const std::string& name)
 {

@@ -1,6 +1,6 @@
 #include "store/FileIo.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +26,7 @@ namespace
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 TEST(FileFailure, MessagesAndErrorNumbers)
 {
@@ -47,10 +47,10 @@ TEST(FileFailure, MessagesAndErrorNumbers)
         {EFBIG, FileFailure::Kind::Other, "I/O error 27"},
     };
     for (const FailureCase& c : cases) {
-        const FileFailure failure = FileFailure::FromErrno(c.error);
+        const FileFailure failure = FileFailure::fromErrno(c.error);
         EXPECT_EQ(failure.kind, c.kind) << c.error;
         EXPECT_EQ(failure.systemError, c.error);
-        EXPECT_EQ(failure.Message(), c.message) << c.error;
+        EXPECT_EQ(failure.message(), c.message) << c.error;
     }
 }
 
@@ -70,23 +70,23 @@ class FileIoTest : public ::testing::Test
         fs::remove_all(m_dir, ignored);
     }
 
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    std::string pathOf(const std::string& name) const { return (m_dir / name).string(); }
 
-    void Put(const std::string& name, const std::string& bytes) const
+    void put(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        std::ofstream(pathOf(name), std::ios::binary) << bytes;
     }
 
-    std::string Get(const std::string& name) const
+    std::string get(const std::string& name) const
     {
-        const auto read = ReadWholeFile(PathOf(name));
+        const auto read = ReadWholeFile(pathOf(name));
         if (const auto* failure = std::get_if<FileFailure>(&read))
-            return "<" + failure->Message() + ">";
+            return "<" + failure->message() + ">";
         return std::get<std::string>(read);
     }
 
     // The names in the folder, so that a left-over temporary file shows.
-    std::string Listing() const
+    std::string listing() const
     {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_dir))
@@ -106,35 +106,35 @@ const std::string kNew = std::string("\x96\xBC\x81\x79\r\n") + std::string(10000
 
 TEST_F(FileIoTest, WritesANewFileWithTheUsualPermissions)
 {
-    ASSERT_EQ(WriteFileAtomically(PathOf("addr.txt"), kNew), std::nullopt);
-    EXPECT_EQ(Get("addr.txt"), kNew);
-    EXPECT_EQ(Listing(), "[addr.txt]");
+    ASSERT_EQ(WriteFileAtomically(pathOf("addr.txt"), kNew), std::nullopt);
+    EXPECT_EQ(get("addr.txt"), kNew);
+    EXPECT_EQ(listing(), "[addr.txt]");
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    EXPECT_EQ(fs::status(PathOf("addr.txt")).permissions(), static_cast<fs::perms>(0666 & ~mask));
+    EXPECT_EQ(fs::status(pathOf("addr.txt")).permissions(), static_cast<fs::perms>(0666 & ~mask));
 }
 
 TEST_F(FileIoTest, ReplacesAnExistingFileKeepingItsPermissions)
 {
-    Put("addr.txt", kOld);
-    fs::permissions(PathOf("addr.txt"), static_cast<fs::perms>(0640));
-    ASSERT_EQ(WriteFileAtomically(PathOf("addr.txt"), "x"), std::nullopt);
-    EXPECT_EQ(Get("addr.txt"), "x");
-    EXPECT_EQ(fs::status(PathOf("addr.txt")).permissions(), static_cast<fs::perms>(0640));
-    ASSERT_EQ(WriteFileAtomically(PathOf("addr.txt"), ""), std::nullopt);
-    EXPECT_EQ(Get("addr.txt"), "");
-    EXPECT_EQ(Listing(), "[addr.txt]");
+    put("addr.txt", kOld);
+    fs::permissions(pathOf("addr.txt"), static_cast<fs::perms>(0640));
+    ASSERT_EQ(WriteFileAtomically(pathOf("addr.txt"), "x"), std::nullopt);
+    EXPECT_EQ(get("addr.txt"), "x");
+    EXPECT_EQ(fs::status(pathOf("addr.txt")).permissions(), static_cast<fs::perms>(0640));
+    ASSERT_EQ(WriteFileAtomically(pathOf("addr.txt"), ""), std::nullopt);
+    EXPECT_EQ(get("addr.txt"), "");
+    EXPECT_EQ(listing(), "[addr.txt]");
 }
 
 TEST_F(FileIoTest, WritingThroughASymbolicLinkReplacesTheFileItNames)
 {
     fs::create_directory(m_dir / "real");
-    Put("real/addr.txt", kOld);
+    put("real/addr.txt", kOld);
     fs::create_symlink(m_dir / "real" / "addr.txt", m_dir / "link.txt");
-    ASSERT_EQ(WriteFileAtomically(PathOf("link.txt"), kNew), std::nullopt);
+    ASSERT_EQ(WriteFileAtomically(pathOf("link.txt"), kNew), std::nullopt);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.txt"));
-    EXPECT_EQ(Get("real/addr.txt"), kNew);
-    EXPECT_EQ(Listing(), "[link.txt][real]");
+    EXPECT_EQ(get("real/addr.txt"), kNew);
+    EXPECT_EQ(listing(), "[link.txt][real]");
 }
 
 struct WriteRefusal {
@@ -145,7 +145,7 @@ struct WriteRefusal {
 
 TEST_F(FileIoTest, RefusedWritesLeaveEverythingAsItWas)
 {
-    Put("addr.txt", kOld);
+    put("addr.txt", kOld);
     fs::create_directory(m_dir / "folder");
     const WriteRefusal cases[] = {
         {"missing folder", "missing/addr.txt", FileFailure::Kind::NotFound},
@@ -153,11 +153,11 @@ TEST_F(FileIoTest, RefusedWritesLeaveEverythingAsItWas)
         {"target is a folder", "folder", FileFailure::Kind::AccessDenied},
     };
     for (const WriteRefusal& c : cases) {
-        const auto failure = WriteFileAtomically(PathOf(c.target), kNew);
+        const auto failure = WriteFileAtomically(pathOf(c.target), kNew);
         ASSERT_TRUE(failure.has_value()) << c.what;
-        EXPECT_EQ(failure->kind, c.kind) << c.what << ": " << failure->Message();
-        EXPECT_EQ(Get("addr.txt"), kOld) << c.what;
-        EXPECT_EQ(Listing(), "[addr.txt][folder]") << c.what;
+        EXPECT_EQ(failure->kind, c.kind) << c.what << ": " << failure->message();
+        EXPECT_EQ(get("addr.txt"), kOld) << c.what;
+        EXPECT_EQ(listing(), "[addr.txt][folder]") << c.what;
         EXPECT_TRUE(fs::is_empty(m_dir / "folder")) << c.what;
     }
 }
@@ -174,7 +174,7 @@ std::string CheckReadOnlyRefusals(const fs::path& dir)
     };
     const auto refused = [&file] {
         const auto failure = WriteFileAtomically(file, kNew);
-        return failure && failure->Message() == "File access denied";
+        return failure && failure->message() == "File access denied";
     };
 
     fs::permissions(file, static_cast<fs::perms>(0444));
@@ -265,31 +265,31 @@ class FileSizeLimit
 
 TEST_F(FileIoTest, AFailedWriteKeepsTheOldFileAndRemovesTheTemporaryOne)
 {
-    Put("addr.txt", kOld);
+    put("addr.txt", kOld);
     std::optional<FileFailure> failure;
     {
         const FileSizeLimit limit(4096);
-        failure = WriteFileAtomically(PathOf("addr.txt"), kNew);
+        failure = WriteFileAtomically(pathOf("addr.txt"), kNew);
     }
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->Message(), "I/O error 27");
-    EXPECT_EQ(Get("addr.txt"), kOld) << HexBytes(Get("addr.txt").substr(0, 16));
-    EXPECT_EQ(Listing(), "[addr.txt]");
+    EXPECT_EQ(failure->message(), "I/O error 27");
+    EXPECT_EQ(get("addr.txt"), kOld) << HexBytes(get("addr.txt").substr(0, 16));
+    EXPECT_EQ(listing(), "[addr.txt]");
 }
 
 TEST_F(FileIoTest, ReadWholeFileGivesTheExactBytesOrTheFailure)
 {
-    Put("addr.txt", kOld);
+    put("addr.txt", kOld);
     fs::create_directory(m_dir / "folder");
-    EXPECT_EQ(Get("addr.txt"), kOld);
-    EXPECT_EQ(Get("missing.txt"), "<File not found>");
-    EXPECT_EQ(Get("folder"), "<File access denied>");
-    EXPECT_EQ(Get("addr.txt/x"), "<File not found>");
+    EXPECT_EQ(get("addr.txt"), kOld);
+    EXPECT_EQ(get("missing.txt"), "<File not found>");
+    EXPECT_EQ(get("folder"), "<File access denied>");
+    EXPECT_EQ(get("addr.txt/x"), "<File not found>");
 
-    const auto limited = ReadWholeFile(PathOf("addr.txt"), kOld.size() - 1);
+    const auto limited = ReadWholeFile(pathOf("addr.txt"), kOld.size() - 1);
     ASSERT_TRUE(std::holds_alternative<FileFailure>(limited));
-    EXPECT_EQ(std::get<FileFailure>(limited).Message(), "I/O error 27");
-    const auto exact = ReadWholeFile(PathOf("addr.txt"), kOld.size());
+    EXPECT_EQ(std::get<FileFailure>(limited).message(), "I/O error 27");
+    const auto exact = ReadWholeFile(pathOf("addr.txt"), kOld.size());
     ASSERT_TRUE(std::holds_alternative<std::string>(exact));
 }
 
@@ -306,7 +306,7 @@ TEST_F(FileIoTest, StreamsWithoutASizeAreReadWholeAcrossBlocks)
     std::string bytes;
     for (int i = 0; i < 200000; ++i)
         bytes += static_cast<char>(i % 251);
-    const std::string fifo = PathOf("stream");
+    const std::string fifo = pathOf("stream");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << bytes; });
     const auto read = ReadWholeFile(fifo);
@@ -319,11 +319,11 @@ TEST_F(FileIoTest, StreamsWithoutASizeAreReadWholeAcrossBlocks)
 
 TEST_F(FileIoTest, FileExistsOnlyForFiles)
 {
-    Put("addr.txt", "");
+    put("addr.txt", "");
     fs::create_directory(m_dir / "folder");
-    EXPECT_TRUE(FileExists(PathOf("addr.txt")));
-    EXPECT_FALSE(FileExists(PathOf("folder")));
-    EXPECT_FALSE(FileExists(PathOf("missing.txt")));
+    EXPECT_TRUE(FileExists(pathOf("addr.txt")));
+    EXPECT_FALSE(FileExists(pathOf("folder")));
+    EXPECT_FALSE(FileExists(pathOf("missing.txt")));
 }
 
 } // namespace

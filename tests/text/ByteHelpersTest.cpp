@@ -1,6 +1,6 @@
+#include "support/Bytes.h"
 #include "text/ByteSearch.h"
 #include "text/FixedColumn.h"
-#include "text/HexBytes.h"
 #include "text/RightTrim.h"
 
 #include <cstddef>
@@ -13,7 +13,7 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
 
 struct TrimCase {
     std::string_view input;
@@ -51,6 +51,14 @@ struct ColumnCase {
     std::string_view column;
 };
 
+std::string ColumnOf(void (*append)(std::string&, std::string_view, std::size_t),
+                     const ColumnCase& c)
+{
+    std::string column;
+    append(column, c.text, c.width);
+    return column;
+}
+
 TEST(FixedColumn, PadsWithSpacesOrCutsAtTheByteWidth)
 {
     const ColumnCase cases[] = {
@@ -65,7 +73,7 @@ TEST(FixedColumn, PadsWithSpacesOrCutsAtTheByteWidth)
         {"\x96\xBC", 3, "\x96\xBC "},
     };
     for (const ColumnCase& c : cases) {
-        const std::string column = FixedColumn(c.text, c.width);
+        const std::string column = ColumnOf(AppendFixedColumn, c);
         EXPECT_EQ(column, c.column)
             << HexBytes(c.text) << " width " << c.width << " gave " << HexBytes(column);
     }
@@ -76,9 +84,38 @@ TEST(FixedColumn, AppendKeepsWhatIsAlreadyThere)
     std::string line = "\x96\xBC\x81\x79"; // 名【
     AppendFixedColumn(line, "ab", 3);
     AppendFixedColumn(line, "xyz", 1);
+    AppendWholeCharColumn(line, "\x96\xBC", 1);
     EXPECT_EQ(line, "\x96\xBC\x81\x79"
-                    "ab x")
+                    "ab x ")
         << HexBytes(line);
+}
+
+// A sheet's column keeps its width and holds whole characters only: a lead byte without
+// its second byte in the column becomes a space.
+TEST(WholeCharColumn, ReplacesALoneLeadByteWithASpace)
+{
+    const ColumnCase cases[] = {
+        {"abcdef", 4, "abcd"},
+        {"\x96\xBC\x91\x4F", 4, "\x96\xBC\x91\x4F"}, // 名前 fits
+        {"\x96\xBC\x91\x4F", 3, "\x96\xBC "},        // the cut leaves 0x91 alone
+        {"a\x96\xBC\x91\x4F", 4, "a\x96\xBC "},      // one ASCII byte shifts the cut
+        {"\xB1\x96\xBC", 2, "\xB1 "},                // ｱ is one byte, 0x96 is cut off
+        // 0x96 0x96 is one character; its trail byte is not taken for a lead byte.
+        {"\x96\x96\x96", 2, "\x96\x96"},
+        {"\x96\x96\x96", 3, "\x96\x96 "},
+        // A text that already ends in a lone lead byte (a field cut when stored).
+        {"ab\x96", 5, "ab   "},
+        {"\x96\x20"
+         "b",
+         4, "  b "},
+        {"\x96\x7F", 2, " \x7F"},
+        {"\x96", 0, ""},
+    };
+    for (const ColumnCase& c : cases) {
+        const std::string column = ColumnOf(AppendWholeCharColumn, c);
+        EXPECT_EQ(column, c.column)
+            << HexBytes(c.text) << " width " << c.width << " gave " << HexBytes(column);
+    }
 }
 
 struct FindCase {

@@ -1,6 +1,6 @@
 #include "text/LineReader.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,7 +12,7 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
 
 struct LinesCase {
     std::string_view text;

@@ -1,6 +1,6 @@
 #include "text/PathParts.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace velm
 namespace
 {
 
-using testing::HexBytes;
+using test::HexBytes;
 
 constexpr PathConvention kWindows = kWindowsPaths;
 constexpr PathConvention kPosix = kPosixPaths;

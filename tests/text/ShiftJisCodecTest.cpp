@@ -1,6 +1,6 @@
 #include "text/ShiftJisCodec.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 #include "text/ShiftJis.h"
 
 #include <cstdio>
@@ -15,7 +15,7 @@ namespace
 {
 
 using namespace std::string_view_literals;
-using testing::HexBytes;
+using test::HexBytes;
 
 // The code points as "U+XXXX" words, for failure messages.
 std::string CodePoints(std::u32string_view text)

@@ -1,0 +1,116 @@
+#include "FullStore.h"
+#include "RawIo.h"
+#include "ScratchFolder.h"
+#include "blent/BlentMain.h"
+#include "blent/TextSheet.h"
+#include "print/PaperOutput.h"
+#include "print/PreviewWindow.h"
+#include "print/PrintDesk.h"
+#include "sheets/Sheets.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <vector>
+
+// The notebook sheet of a full store through the print tool: its PDF, every sheet of it,
+// and the preview's first page from the moment the file is opened.
+
+namespace velm
+{
+
+namespace
+{
+
+// The print tool that typeset box characters and painted every page before its preview
+// appeared wrote this notebook's PDF at this many sheets a second on the development
+// machine.
+constexpr double kSheetsPerSecondBefore = 27;
+
+// Print dialogs that the benchmarks never open: every dialog is cancelled and every
+// warning kept, so that a run can tell whether one appeared.
+class SilentPrintDesk final : public print::PrintDesk
+{
+  public:
+    std::vector<QString> warnings;
+
+    bool choosePrinter(QPrinter&, int, QWidget*) override { return false; }
+    std::optional<QString> chooseSavePath(const QString&, const QString&, const QString&,
+                                          QWidget*) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseOpenPath(const QString&, const QString&, QWidget*) override
+    {
+        return std::nullopt;
+    }
+    void warn(const QString& text, QWidget*) override { warnings.push_back(text); }
+    std::unique_ptr<print::Progress> startProgress(const QString&, int, QWidget*) override
+    {
+        return nullptr;
+    }
+};
+
+// The notebook sheet of the full store and its format file, as 手帳印刷 leaves them.
+std::string WriteNotebook()
+{
+    RawWrite(ScratchPath("addrb7.bpc"), Maketetyobpc());
+    const std::string path = ScratchPath("addrb7.txt");
+    RawWrite(path, Maketetyo(FullStore()));
+    return path;
+}
+
+void BM_NotebookPdf(benchmark::State& state)
+{
+    const std::string sheetPath = WriteNotebook();
+    const QString pdf = QString::fromStdString(ScratchPath("addrb7.pdf"));
+    int sheets = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        auto opened = blent::OpenTextSheet(sheetPath, QDate::currentDate());
+        if (const auto* message = std::get_if<QString>(&opened)) {
+            state.SkipWithError(message->toUtf8().constData());
+            return;
+        }
+        const blent::TextSheet& sheet = *std::get<std::unique_ptr<blent::TextSheet>>(opened);
+        if (print::WritePdf(sheet, pdf, nullptr) != print::OutputResult::Done) {
+            state.SkipWithError("the PDF was not written");
+            return;
+        }
+        sheets = sheet.pageCount();
+        pages = sheet.printedPageCount();
+    }
+    state.counters["sheets"] = sheets;
+    state.counters["sheets_per_s"] =
+        benchmark::Counter(sheets, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["pages_per_s"] =
+        benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["before_sheets_per_s"] = kSheetsPerSecondBefore;
+}
+
+void BM_PreviewFirstPage(benchmark::State& state)
+{
+    const std::string sheetPath = WriteNotebook();
+    SilentPrintDesk desk;
+    for (auto _ : state) {
+        auto opened = blent::OpenPreview(sheetPath, desk);
+        if (!std::holds_alternative<std::unique_ptr<print::PreviewWindow>>(opened))
+            break;
+        auto& window = std::get<std::unique_ptr<print::PreviewWindow>>(opened);
+        window->show();
+        // Renders the window as the screen shows it, the first page included.
+        window->grab();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (!desk.warnings.empty())
+        state.SkipWithError(desk.warnings.front().toUtf8().constData());
+}
+
+} // namespace
+
+BENCHMARK(BM_NotebookPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace velm

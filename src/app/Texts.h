@@ -1,0 +1,170 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Every text the windows show or hand to the desktop, each defined once, in UTF-8: window
+// and dialog captions, labels, menus, messages, file-dialog filters and the names of the
+// files beside the program. The error texts of the core's failures come with them
+// (FileFailure::message, NotAnIntegerMessage). The manual's test checks the manual against
+// the lists at the end; nothing here needs Qt, so that test builds without it.
+
+namespace velm::texts
+{
+
+// The program's name: the main window's and the About box's caption, and the caption of
+// every notice and error dialog.
+inline constexpr std::string_view kProgramName = "VELM";
+// The main window's caption once a file is loaded: this, then the file's folder.
+inline constexpr std::string_view kCaptionBeforeFolder = "VELM - ";
+
+// Files beside the program.
+inline constexpr std::string_view kAddressBookFile = "addr.txt";
+inline constexpr std::string_view kAddressBookExtension = ".txt";
+inline constexpr std::string_view kInterchangeExtension = ".orb";
+inline constexpr std::string_view kPrintTool = "Blent.exe";
+inline constexpr std::string_view kTimerTool = "Zanter.exe";
+inline constexpr std::array<std::string_view, 3> kTimerToolArguments{"/w", "/s", "/n"};
+inline constexpr std::string_view kManual = "velm.htm";
+// Looked for on the search path when the print tool is gone.
+inline constexpr std::string_view kTextViewer = "Notepad.exe";
+
+// The main window's labels and buttons.
+inline constexpr std::string_view kCardNumberLabel = "Ｎｏ．";
+inline constexpr std::string_view kJumpButton = "≫";
+inline constexpr std::string_view kTotalSeparator = "/";
+// Before the file name in the label under the caption.
+inline constexpr std::string_view kFileLabel = "FILE : ";
+inline constexpr std::string_view kCardPanelLabel = "カード";
+inline constexpr std::string_view kInsertButton = "挿入";
+inline constexpr std::string_view kDeleteButton = "削除";
+// The labels of the eleven card boxes in record order: Name1, Name2, Yomi, Mark, Jusyo1,
+// Jusyo2, PostNo, Tel, biko1, biko2, biko3.
+inline constexpr std::array<std::string_view, 11> kCardBoxLabels{
+    "名前１", "２", "読み", "印", "住所１", "住所２", "〒", "電話", "会社", "所属", "メモ"};
+
+// The menus and their items.
+inline constexpr std::string_view kFileMenu = "住所録(&F)";
+inline constexpr std::string_view kOpenItem = "開(&O)";
+inline constexpr std::string_view kSaveItem = "上書き保存(&S)";
+inline constexpr std::string_view kSaveAsItem = "名前をつけて保存(&A)";
+inline constexpr std::string_view kPrintAddressBookItem = "編集・印刷(&P)";
+inline constexpr std::string_view kSheetMenu = "作成(&M)";
+inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
+inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
+inline constexpr std::string_view kPrintNotebookItem = "手帳印刷(&N)";
+inline constexpr std::string_view kPrintListItem = "一覧表印刷(&H)";
+inline constexpr std::string_view kInterchangeMenu = "ＯＲＢＩ(&O)";
+inline constexpr std::string_view kImportItem = "読み込み(&R)";
+inline constexpr std::string_view kExportItem = "書き出し(&W)";
+inline constexpr std::string_view kMameJoinItem = "筆まめ形式にする(&M)";
+inline constexpr std::string_view kHelpMenu = "ヘルプ(&H)";
+inline constexpr std::string_view kAboutItem = "バージョン情報(&A)";
+inline constexpr std::string_view kManualItem = "解説(&M)";
+inline constexpr std::string_view kTimerItem = "タイマーを表示(&T)";
+
+// A kind of file that the file dialogs offer: their filter, and the extension, with its
+// full stop, that a name typed without one gets.
+struct FileKind {
+    std::string_view filter;
+    std::string_view extension;
+};
+
+// The address-book file.
+inline constexpr FileKind kAddressBookFiles{"住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*",
+                                            kAddressBookExtension};
+inline constexpr std::string_view kOpenTitle = "住所録を開く";
+inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて保存";
+inline constexpr std::string_view kNoCards = "住所録カードがありません";
+inline constexpr std::string_view kTooManyCardsToRead =
+    "カードが999件を超えているため読み込めません";
+inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
+inline constexpr std::string_view kOverwriteCaption = "上書き確認";
+inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
+inline constexpr std::string_view kSaveCaption = "保存確認";
+
+// Cards.
+inline constexpr std::string_view kStoreFull = "カードは999件までです";
+inline constexpr std::string_view kDeleteQuestion = "このカードを削除しますか？";
+inline constexpr std::string_view kDeleteCaption = "削除確認";
+// The error text of a whole number that is no card number: the quoted number, then this.
+// A text that is no whole number has the error text of StrictToInt.
+inline constexpr std::string_view kNotACardNumberAfterQuote = "' is not a valid card number";
+
+// A sheet: the title its messages give it, its file and the print tool's format file for
+// it, both in the program folder.
+struct SheetTexts {
+    std::string_view title;
+    std::string_view fileName;
+    std::string_view formatFileName;
+};
+inline constexpr SheetTexts kNotebookSheet{"手帳ファイル", "addrb7.txt", "addrb7.bpc"};
+inline constexpr SheetTexts kListSheet{"一覧表ファイル", "addrb5.txt", "addrb5.bpc"};
+// The messages name a sheet by its title and file, as in 手帳ファイル(addrb7.txt), with
+// ASCII parentheses, and go on with these.
+inline constexpr std::string_view kSheetOverwriteQuestionAfterName = "を上書きしますか？";
+inline constexpr std::string_view kSheetCreatedAfterName = "を作成しました";
+inline constexpr std::string_view kSheetCaption = "作成確認";
+
+inline std::string NamedSheet(const SheetTexts& sheet)
+{
+    std::string named(sheet.title);
+    named += '(';
+    named += sheet.fileName;
+    named += ')';
+    return named;
+}
+
+// The interchange file. The two counts come before their texts.
+inline constexpr FileKind kInterchangeFiles{"ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*",
+                                            kInterchangeExtension};
+inline constexpr std::string_view kExportTitle = "住所録をＯＲＢＩに変換";
+inline constexpr std::string_view kImportTitle = "ＯＲＢＩ読込み";
+inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルではありません";
+inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
+inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
+
+// The About box. Its version line is this, then the store's version text.
+inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
+// The version line until the box is first shown.
+inline constexpr std::string_view kAboutVersionPlaceholder = "住所録／VELM v0.00";
+inline constexpr std::string_view kAboutMaker = "© 2026 VELM project";
+inline constexpr std::string_view kAboutWebAddress = "https://velm.example.com/";
+
+// Buttons of the message boxes.
+inline constexpr std::string_view kOkButton = "OK";
+inline constexpr std::string_view kCancelButton = "キャンセル";
+inline constexpr std::string_view kYesButton = "はい(&Y)";
+inline constexpr std::string_view kNoButton = "いいえ(&N)";
+
+// Labels of the file dialogs.
+inline constexpr std::string_view kSaveInLabel = "保存する場所:";
+inline constexpr std::string_view kLookInLabel = "ファイルの場所:";
+inline constexpr std::string_view kFileNameLabel = "ファイル名(&N):";
+inline constexpr std::string_view kFileTypeLabel = "ファイルの種類(&T):";
+inline constexpr std::string_view kSaveButton = "保存(&S)";
+inline constexpr std::string_view kOpenButton = "開く(&O)";
+
+// The menus in menu-bar order and every item, each of which the manual documents under a
+// heading of its own.
+inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
+                                                        kHelpMenu};
+inline constexpr std::array<std::string_view, 14> kMenuItems{
+    kOpenItem,           kSaveItem,       kSaveAsItem,        kPrintAddressBookItem,
+    kCreateNotebookItem, kCreateListItem, kPrintNotebookItem, kPrintListItem,
+    kImportItem,         kExportItem,     kMameJoinItem,      kAboutItem,
+    kManualItem,         kTimerItem};
+
+// The questions, notices, their captions and the file dialogs' titles, which the manual
+// quotes; the sheet messages follow the name of each sheet.
+inline constexpr std::array<std::string_view, 17> kQuotedMessages{
+    kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
+    kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
+    kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
+    kImportTitle,       kExportTitle};
+inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
+inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
+    kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};
+
+} // namespace velm::texts
