@@ -74,9 +74,9 @@ std::optional<TextExtent> PdfTextExtent(const QString& pdf)
 
 std::vector<PdfPage> PdfWordBoxes(const QString& pdf)
 {
-    const auto output = RunTool(QStringLiteral("pdftotext"),
-                                {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                 QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    const auto output =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                              QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     if (!output)
         return {};
     static const QRegularExpression kPage(
