@@ -3,9 +3,11 @@
 #include "ScratchFolder.h"
 #include "blent/BlentMain.h"
 #include "blent/TextSheet.h"
+#include "postcard/PostcardDocument.h"
 #include "print/PaperOutput.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintDesk.h"
+#include "sheets/PostcardBatch.h"
 #include "sheets/Sheets.h"
 
 #include <QCoreApplication>
@@ -13,7 +15,9 @@
 #include <vector>
 
 // The notebook sheet of a full store through the print tool: its PDF, every sheet of it,
-// and the preview's first page from the moment the file is opened.
+// and the preview's first page from the moment the file is opened. The postcards of a full
+// store, each card its own sender so that every part of the side is drawn: their PDF, and
+// the preview's first page from the moment the dialog's OK lays them out.
 
 namespace velm
 {
@@ -108,9 +112,52 @@ void BM_PreviewFirstPage(benchmark::State& state)
         state.SkipWithError(desk.warnings.front().toUtf8().constData());
 }
 
+// The address sides of every card of the full store.
+std::unique_ptr<PostcardDocument> FullStorePostcards()
+{
+    PostcardRequest request;
+    request.senderCard = 1;
+    PostcardRun run = MakePostcards(FullStore().countedCards(), request);
+    return std::make_unique<PostcardDocument>(std::move(run.pages), QStringLiteral("postcards"),
+                                              QString());
+}
+
+void BM_PostcardsPdf(benchmark::State& state)
+{
+    const QString pdf = QString::fromStdString(ScratchPath("postcards.pdf"));
+    int pages = 0;
+    for (auto _ : state) {
+        const auto document = FullStorePostcards();
+        if (print::WritePdf(*document, pdf, nullptr) != print::OutputResult::Done) {
+            state.SkipWithError("the PDF was not written");
+            return;
+        }
+        pages = document->pageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["pages_per_s"] =
+        benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_PostcardPreviewFirstPage(benchmark::State& state)
+{
+    SilentPrintDesk desk;
+    for (auto _ : state) {
+        print::PreviewWindow window(FullStorePostcards(), desk, QStringLiteral("postcards"));
+        window.show();
+        window.grab();
+        state.PauseTiming();
+        window.close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_NotebookPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PostcardsPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PostcardPreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace velm

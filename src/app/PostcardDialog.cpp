@@ -1,7 +1,7 @@
 #include "app/PostcardDialog.h"
 
 #include "app/ShiftJisLineEdit.h"
-#include "postcard/PostcardTexts.h"
+#include "app/Texts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -24,6 +24,11 @@ namespace velm
 namespace
 {
 
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text);
+}
+
 const QString kOffsetXKey = QStringLiteral("postcard/offsetX");
 const QString kOffsetYKey = QStringLiteral("postcard/offsetY");
 
@@ -42,7 +47,7 @@ QDoubleSpinBox* OffsetBox(QWidget* parent, double value)
     box->setRange(-kMaxPostcardOffset, kMaxPostcardOffset);
     box->setDecimals(1);
     box->setSingleStep(0.1);
-    box->setSuffix(PostcardTexts::kMillimetreSuffix);
+    box->setSuffix(Text(texts::kMillimetreSuffix));
     box->setValue(value);
     return box;
 }
@@ -53,9 +58,9 @@ PostcardDialog::PostcardDialog(QSettings& settings, int cardCount, int cardOnScr
                                QWidget* parent)
     : QDialog(parent), m_settings(settings), m_cardCount(cardCount), m_cardOnScreen(cardOnScreen)
 {
-    setWindowTitle(PostcardTexts::kDialogTitle);
+    setWindowTitle(Text(texts::kPostcardsTitle));
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(PostcardTexts::kCancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText(Text(texts::kCancelButton));
     connect(buttons, &QDialogButtonBox::accepted, this, &PostcardDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PostcardDialog::reject);
 
@@ -70,12 +75,12 @@ PostcardDialog::PostcardDialog(QSettings& settings, int cardCount, int cardOnScr
 
 QWidget* PostcardDialog::createCardChoice()
 {
-    auto* group = new QGroupBox(PostcardTexts::kCardsGroup, this);
-    allCards = new QRadioButton(PostcardTexts::kAllCards, group);
-    markedCards = new QRadioButton(PostcardTexts::kMarkedCards, group);
-    markEquals = new QRadioButton(PostcardTexts::kMarkEquals, group);
+    auto* group = new QGroupBox(Text(texts::kPostcardCardsGroup), this);
+    allCards = new QRadioButton(Text(texts::kPostcardAllCards), group);
+    markedCards = new QRadioButton(Text(texts::kPostcardMarkedCards), group);
+    markEquals = new QRadioButton(Text(texts::kPostcardMarkEquals), group);
     markText = new ShiftJisLineEdit(group);
-    currentCard = new QRadioButton(PostcardTexts::kCurrentCard, group);
+    currentCard = new QRadioButton(Text(texts::kPostcardCurrentCard), group);
     allCards->setChecked(true);
     markText->setEnabled(false);
     currentCard->setEnabled(m_cardOnScreen >= 1 && m_cardOnScreen <= m_cardCount);
@@ -92,15 +97,15 @@ QWidget* PostcardDialog::createCardChoice()
 
 QWidget* PostcardDialog::createSenderChoice()
 {
-    auto* group = new QGroupBox(PostcardTexts::kSenderGroup, this);
-    printSender = new QCheckBox(PostcardTexts::kPrintSender, group);
+    auto* group = new QGroupBox(Text(texts::kPostcardSenderGroup), this);
+    printSender = new QCheckBox(Text(texts::kPostcardPrintSender), group);
     senderCard = new QSpinBox(group);
     senderCard->setRange(1, std::max(1, m_cardCount));
     senderCard->setEnabled(false);
     printSender->setEnabled(m_cardCount > 0);
     connect(printSender, &QCheckBox::toggled, senderCard, &QWidget::setEnabled);
 
-    auto* label = new QLabel(PostcardTexts::kSenderCard, group);
+    auto* label = new QLabel(Text(texts::kPostcardSenderCard), group);
     label->setBuddy(senderCard);
     auto* row = new QHBoxLayout(group);
     row->addWidget(printSender);
@@ -112,9 +117,9 @@ QWidget* PostcardDialog::createSenderChoice()
 
 QWidget* PostcardDialog::createStyleChoice()
 {
-    auto* group = new QGroupBox(PostcardTexts::kStyleGroup, this);
-    jointNames = new QCheckBox(PostcardTexts::kJointNames, group);
-    kanjiDigits = new QCheckBox(PostcardTexts::kKanjiDigits, group);
+    auto* group = new QGroupBox(Text(texts::kPostcardStyleGroup), this);
+    jointNames = new QCheckBox(Text(texts::kPostcardJointNames), group);
+    kanjiDigits = new QCheckBox(Text(texts::kPostcardKanjiDigits), group);
     jointNames->setChecked(true);
     kanjiDigits->setChecked(true);
 
@@ -126,13 +131,13 @@ QWidget* PostcardDialog::createStyleChoice()
 
 QWidget* PostcardDialog::createOffset()
 {
-    auto* group = new QGroupBox(PostcardTexts::kOffsetGroup, this);
+    auto* group = new QGroupBox(Text(texts::kPostcardOffsetGroup), this);
     offsetX = OffsetBox(group, StoredOffset(m_settings, kOffsetXKey));
     offsetY = OffsetBox(group, StoredOffset(m_settings, kOffsetYKey));
 
     auto* form = new QFormLayout(group);
-    form->addRow(PostcardTexts::kOffsetRight, offsetX);
-    form->addRow(PostcardTexts::kOffsetDown, offsetY);
+    form->addRow(Text(texts::kPostcardOffsetRight), offsetX);
+    form->addRow(Text(texts::kPostcardOffsetDown), offsetY);
     return group;
 }
 

@@ -17,15 +17,6 @@ namespace velm
 
 class ShiftJisLineEdit;
 
-// What the user asked for in the postcard dialog.
-struct PostcardRequest {
-    PostcardSelection selection;
-    // The number of the card printed as the sender, or 0 for none.
-    int senderCard = 0;
-    // Everything but the sender, which the caller takes from its store.
-    PostcardOptions options;
-};
-
 // The options of 宛名印刷: which cards, the sender, 連名, 漢数字 and the offset. The offset is
 // the one setting the program keeps: the dialog shows it from `settings` and writes it back
 // there on OK. A value there out of range is shown at its limit, one that is no number as 0.

@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
-#include <QPageSize>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRawFont>
@@ -93,13 +92,6 @@ QFont PostcardFont(FontRole role)
     font.setStyleHint(gothic ? QFont::SansSerif : QFont::Serif);
     font.setPixelSize(kReferencePixels);
     return font;
-}
-
-QPageLayout PostcardPageLayout()
-{
-    const QPageSize postcard(QSizeF(kPostcardWidth, kPostcardHeight), QPageSize::Millimeter);
-    return QPageLayout(postcard, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
 }
 
 void PaintAddressSide(QPainter& painter, const AddressSide& side)

@@ -3,7 +3,6 @@
 #include "sheets/PostcardLayout.h"
 
 #include <QFont>
-#include <QPageLayout>
 
 class QPainter;
 
@@ -13,9 +12,6 @@ namespace velm
 // The typeface of a font role: IPAMincho for names and addresses, IPAPGothic for the postal
 // digits (its zero, unlike IPAGothic's, has no slash).
 QFont PostcardFont(FontRole role);
-
-// A portrait page of exactly one postcard, 100 × 148 mm, without margins.
-QPageLayout PostcardPageLayout();
 
 // Paints the glyphs of one address side. The painter's origin is the card's top left corner
 // and its unit one pixel of its device, as on a printer or PDF writer set to the full page;

@@ -58,4 +58,12 @@ PostcardRun LayOutPostcards(std::span<const CardRecord> cards, std::span<const i
     return run;
 }
 
+PostcardRun MakePostcards(std::span<const CardRecord> cards, const PostcardRequest& request)
+{
+    PostcardOptions options = request.options;
+    if (request.senderCard >= 1 && static_cast<std::size_t>(request.senderCard) <= cards.size())
+        options.sender = cards[static_cast<std::size_t>(request.senderCard) - 1];
+    return LayOutPostcards(cards, ChoosePostcards(cards, request.selection), options);
+}
+
 } // namespace velm

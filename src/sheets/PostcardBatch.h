@@ -50,4 +50,17 @@ struct PostcardRun {
 PostcardRun LayOutPostcards(std::span<const CardRecord> cards, std::span<const int> numbers,
                             const PostcardOptions& options);
 
+// What the user asks of 宛名印刷, in the dialog or on the print tool's command line.
+struct PostcardRequest {
+    PostcardSelection selection;
+    // The number of the card printed as the sender, or 0 for none.
+    int senderCard = 0;
+    // Everything but the sender, which is the card numbered senderCard.
+    PostcardOptions options;
+};
+
+// The postcards of the chosen cards among `cards` (card 1 first), with the numbered card as
+// the sender; a number that is not one of `cards` gives no sender.
+PostcardRun MakePostcards(std::span<const CardRecord> cards, const PostcardRequest& request);
+
 } // namespace velm

@@ -305,6 +305,8 @@ TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
 {
     std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
+    quoted.insert(quoted.end(), texts::kPostcardSummaryTexts.begin(),
+                  texts::kPostcardSummaryTexts.end());
     for (const texts::SheetTexts& sheet : texts::kSheets) {
         for (const std::string_view after : texts::kSheetMessagesAfterName)
             quoted.push_back(texts::NamedSheet(sheet) + std::string(after));

@@ -1,10 +1,9 @@
-#include "postcard/PostcardPdf.h"
-
+#include "postcard/PostcardDocument.h"
+#include "print/PaperOutput.h"
 #include "print/PdfTools.h"
 #include "sheets/PostcardBatch.h"
 #include "support/PostcardCards.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -44,6 +43,13 @@ std::vector<CardRecord> SampleCards()
             {.Name1 = U"鈴木 花子", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"987 6543"})};
 }
 
+// Writes the pages as the preview's "PDFで保存" does.
+print::OutputResult WritePages(std::vector<PostcardPage> pages, const QString& pdf)
+{
+    return print::WritePdf(PostcardDocument(std::move(pages), QStringLiteral("宛名印刷"), pdf), pdf,
+                           nullptr);
+}
+
 PostcardRun SampleRun()
 {
     PostcardOptions options;
@@ -59,7 +65,7 @@ class PostcardPdf : public ::testing::Test
     {
         if (!HavePopplerTools())
             GTEST_SKIP() << "poppler-utils are not installed";
-        ASSERT_EQ(WritePostcardPdf(run.pages, pdf), PostcardPdfResult::Written);
+        ASSERT_EQ(WritePages(run.pages, pdf), print::OutputResult::Done);
     }
 
     QTemporaryDir folder;
@@ -145,23 +151,13 @@ TEST(PostcardPdfFonts, DrawsACharacterTheIpaFontsLackFromAnotherFont)
     const QString pdf = folder.filePath(QStringLiteral("fallback.pdf"));
     // Ⱡ is in DejaVu but in neither IPA font.
     const PostcardPage page{1, {{{U'Ⱡ', 50, 50, 10}, {U'山', 50, 70, 10}}, true, false}};
-    ASSERT_EQ(WritePostcardPdf({&page, 1}, pdf), PostcardPdfResult::Written);
+    ASSERT_EQ(WritePages({page}, pdf), print::OutputResult::Done);
     const std::vector<PdfPage> pages = PdfWordBoxes(pdf);
     ASSERT_EQ(pages.size(), 1u);
     QString text;
     for (const PdfWord& word : pages.front().words)
         text += word.text;
     EXPECT_EQ(text, QStringLiteral("Ⱡ山"));
-}
-
-TEST(PostcardPdfFailure, WritesNoFileWithoutPagesAndReportsAFileItCannotWrite)
-{
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("none.pdf"));
-    EXPECT_EQ(WritePostcardPdf({}, pdf), PostcardPdfResult::NoPages);
-    EXPECT_FALSE(QFile::exists(pdf));
-    const QString unwritable = folder.filePath(QStringLiteral("missing/folder/out.pdf"));
-    EXPECT_EQ(WritePostcardPdf(SampleRun().pages, unwritable), PostcardPdfResult::CannotWrite);
 }
 
 } // namespace

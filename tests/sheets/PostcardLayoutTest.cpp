@@ -210,7 +210,8 @@ TEST(PostcardLayout, SetsLongTextCloserThenSmallerThenInTwoColumnsThenCutsIt)
     const double nominalPitch = Glyph(two, U'東', 1).y - Glyph(two, U'東').y;
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.length);
-        const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = std::u32string(c.length, U'東')});
+        const AddressSide side =
+            Side({.Name1 = U"山田", .Jusyo1 = std::u32string(c.length, U'東')});
         std::vector<PlacedGlyph> set;
         std::ranges::copy_if(side.glyphs, std::back_inserter(set),
                              [](const PlacedGlyph& g) { return g.ch == U'東' || g.ch == U'…'; });
@@ -352,7 +353,8 @@ TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
         MakePostcardCard({.Name1 = U"一", .PostNo = U"1000005"}),
         MakePostcardCard({.Name1 = U"\u3000", .PostNo = U"1000005"}),
         MakePostcardCard({.Name1 = U"三", .PostNo = U"100"}),
-        MakePostcardCard({.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"})};
+        MakePostcardCard(
+            {.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"})};
     const PostcardRun run = LayOutPostcards(cards, std::vector<int>{4, 3, 2, 1}, {});
     std::vector<int> pages;
     for (const PostcardPage& page : run.pages)
@@ -361,6 +363,26 @@ TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
     EXPECT_EQ(run.skippedWithoutName, std::vector<int>{2});
     EXPECT_EQ(run.postalCodeNotSevenDigits, std::vector<int>{3});
     EXPECT_EQ(run.textCut, std::vector<int>{4});
+}
+
+// The sender is the card of its number, printed as LayOutPostcards prints a given sender; a
+// number that is none of the cards prints none.
+TEST(PostcardBatch, MakesThePostcardsOfARequestWithItsSenderByNumber)
+{
+    const std::vector<CardRecord> cards = {MakePostcardCard({.Name1 = U"一", .Mark = U"友"}),
+                                           MakePostcardCard({.Name1 = U"二"})};
+    for (const int sender : {0, 1, 2, 3}) {
+        PostcardRequest request;
+        request.selection.choice = PostcardChoice::Marked;
+        request.senderCard = sender;
+        PostcardOptions options;
+        if (sender == 1 || sender == 2)
+            options.sender = cards[static_cast<std::size_t>(sender) - 1];
+        const PostcardRun run = MakePostcards(cards, request);
+        ASSERT_EQ(run.pages.size(), 1u) << sender;
+        EXPECT_EQ(run.pages[0].cardNumber, 1) << sender;
+        EXPECT_EQ(run.pages[0].side.glyphs, LayOutAddressSide(cards[0], options)->glyphs) << sender;
+    }
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "postcard/PostcardSummary.h"
+#include "app/PostcardSummary.h"
 
 #include <QString>
 #include <gtest/gtest.h>
