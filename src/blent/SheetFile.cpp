@@ -28,7 +28,8 @@ QString ReasonFor(const FileFailure& failure)
     return texts::kInputOutputError.arg(failure.systemError);
 }
 
-// The bytes of a regular file, or why they cannot be had.
+} // namespace
+
 std::variant<std::string, QString> ReadRegularFile(const std::string& path)
 {
     struct stat info {
@@ -40,8 +41,6 @@ std::variant<std::string, QString> ReadRegularFile(const std::string& path)
         return ReasonFor(*failure);
     return std::move(std::get<std::string>(read));
 }
-
-} // namespace
 
 std::string FormatFilePath(const std::string& textPath)
 {
