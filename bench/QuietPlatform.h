@@ -25,6 +25,7 @@ class QuietPlatform final : public Platform
     {
         return std::nullopt;
     }
+    std::optional<int> chooseFromList(const ListChoice&) override { return std::nullopt; }
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}
     void shellOpen(const QString&) override {}

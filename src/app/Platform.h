@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace velm::print
 {
@@ -37,6 +38,14 @@ class Platform
         QString fileName;
     };
 
+    // A list of rows to choose one from, each row a cell per column.
+    struct ListChoice {
+        QString title;
+        QString prompt;
+        QStringList headings;
+        std::vector<QStringList> rows;
+    };
+
     virtual ~Platform() = default;
 
     // A notice: the text, one OK button, no icon, the caption "VELM", centred on the screen.
@@ -52,6 +61,10 @@ class Platform
     // Runs a file dialog; the chosen full path, or nothing when the user cancels. Neither
     // dialog insists that the file exists nor asks about overwriting.
     virtual std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) = 0;
+
+    // Shows the rows in a modal dialog with OK and Cancel, the first row chosen; the index
+    // of the row chosen, or nothing when the user cancels.
+    virtual std::optional<int> chooseFromList(const ListChoice& choice) = 0;
 
     // Starts a program from its exact path with the given arguments, without waiting; a
     // failure to start is not reported.

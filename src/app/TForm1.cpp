@@ -5,6 +5,7 @@
 #include "app/TForm2.h"
 #include "app/Texts.h"
 #include "store/AddressBookFile.h"
+#include "store/UserFolders.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
 
@@ -100,6 +101,8 @@ constexpr MenuItemLayout kFileItems[] = {
     {texts::kSaveAsItem, &TForm1::SaveAs1, &TForm1::SaveAs1Click},
     {},
     {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
+    {},
+    {texts::kRestoreItem, &TForm1::Restore1, &TForm1::Restore1Click},
 };
 constexpr MenuItemLayout kSheetItems[] = {
     {texts::kCreateNotebookItem, &TForm1::Mtetyo, &TForm1::MtetyoClick},
@@ -141,6 +144,7 @@ TForm1::TForm1(Platform& platform, std::string exeDir, QWidget* parent)
     connectHandlers();
     FormCreate();
     Form2 = new TForm2(m_platform, this);
+    Form2->showDataFolder(QFile::decodeName(m_store.DataDir.c_str()));
 }
 
 TForm1::~TForm1() = default;
@@ -285,7 +289,10 @@ void TForm1::FormCreate()
         Ptetyo->setEnabled(true);
         Pitiran->setEnabled(true);
     }
-    m_store.AddressBookPath = pathInExeDir(texts::kAddressBookFile);
+    const XdgEnvironment environment = XdgEnvironment::fromProcess();
+    m_store.DataDir = ChooseDataFolder(m_store.ExeDir, environment);
+    m_backupsFolder = BackupsFolderFor(environment);
+    m_store.AddressBookPath = pathInDataDir(texts::kAddressBookFile);
     m_store.InterchangePath =
         ChangeExtension(m_store.AddressBookPath, texts::kInterchangeExtension);
     if (FileExists(m_store.AddressBookPath) && !Loaddatafile())
@@ -379,6 +386,11 @@ void TForm1::settleCardNumber()
 std::string TForm1::pathInExeDir(std::string_view name) const
 {
     return m_store.ExeDir + std::string(name);
+}
+
+std::string TForm1::pathInDataDir(std::string_view name) const
+{
+    return m_store.DataDir + std::string(name);
 }
 
 void TForm1::followCardCount()
@@ -519,6 +531,7 @@ bool TForm1::saveAddressBook()
     settleCardNumber();
     if (m_store.CardEdited && !ikkentoroku())
         return false;
+    keepBackupOf(m_store.AddressBookPath);
     if (!writeFileOrReport(m_store.AddressBookPath, FormatAddressBook(m_store)))
         return false;
     m_store.StoreModified = false;

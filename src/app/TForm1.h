@@ -80,6 +80,9 @@ class TForm1 final : public QMainWindow
     void PrintAddrClick();
     // Returns whether the window may close.
     bool FormCloseQuery();
+    // Loads the cards of a backup of the current file, which stays the file that 上書き保存
+    // writes.
+    void Restore1Click();
 
     // The sheets.
     void MtetyoClick();
@@ -130,6 +133,7 @@ class TForm1 final : public QMainWindow
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
     QAction* PrintAddr = nullptr;
+    QAction* Restore1 = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
     QAction* Mitiran = nullptr;
@@ -175,8 +179,12 @@ class TForm1 final : public QMainWindow
     // the card the user sees.
     void settleCardNumber();
 
-    // The file `name` in the program folder.
+    // The file `name` in the program folder: the program's companions.
     std::string pathInExeDir(std::string_view name) const;
+
+    // The file `name` in the folder of the user's files, where every file the user's cards
+    // go to by default lives.
+    std::string pathInDataDir(std::string_view name) const;
 
     // Keeps the up-down maximum at CardCount + 1, the new-card slot, within the store.
     void followCardCount();
@@ -254,9 +262,16 @@ class TForm1 final : public QMainWindow
     // previous path comes back. Returns what the step returned.
     bool keepAddressBookPathIf(std::string path, const std::function<bool()>& step);
 
+    // Private helpers of the backups (TForm1Backups.cpp).
+
+    // Keeps the present contents of the address-book file at `path` as a backup, before a
+    // save replaces it. A backup that cannot be kept does not stop the save.
+    void keepBackupOf(const std::string& path);
+
     // Private helpers of the sheet commands (TForm1Sheets.cpp).
 
-    // One of the two printable sheets: its files beside the program and its writers.
+    // One of the two printable sheets: its files in the folder of the user's files and its
+    // writers.
     struct SheetKind;
     static const SheetKind kNotebookSheet;
     static const SheetKind kListSheet;
@@ -279,6 +294,9 @@ class TForm1 final : public QMainWindow
 
     Platform& m_platform;
     CardStore m_store;
+    // Where backups of address-book files are kept; nothing when the user has no folder for
+    // them.
+    std::optional<std::string> m_backupsFolder;
 };
 
 template <typename Refusal>

@@ -39,7 +39,7 @@ void TForm1::PitiranClick()
 
 void TForm1::createSheet(const SheetKind& sheet)
 {
-    const std::string path = pathInExeDir(sheet.texts.fileName);
+    const std::string path = pathInDataDir(sheet.texts.fileName);
     const QString named = QString::fromUtf8(texts::NamedSheet(sheet.texts));
     if (!mayOverwrite(path, named + QString::fromUtf8(texts::kSheetOverwriteQuestionAfterName),
                       texts::kSheetCaption))
@@ -53,10 +53,10 @@ void TForm1::printSheet(const SheetKind& sheet)
 {
     // An existing sheet is printed as it was last written, and an existing format file
     // keeps the changes the user or the print tool made to it.
-    const std::string path = pathInExeDir(sheet.texts.fileName);
+    const std::string path = pathInDataDir(sheet.texts.fileName);
     if (!FileExists(path) && !writeFileOrReport(path, sheet.makeSheet(m_store)))
         return;
-    const std::string formatPath = pathInExeDir(sheet.texts.formatFileName);
+    const std::string formatPath = pathInDataDir(sheet.texts.formatFileName);
     if (!FileExists(formatPath) && !writeFileOrReport(formatPath, sheet.makeFormat()))
         return;
     handToPrintTool(path);

@@ -9,12 +9,18 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace velm
 {
 
 namespace
 {
+
+// The folder lines: their left edge, where the first one starts, and the height they add.
+constexpr int kFolderLeft = 24;
+constexpr int kFolderTop = 76;
+constexpr int kFolderLinesHeight = 40;
 
 const QColor kLinkColour(0, 0, 255);
 const QColor kLinkHoverColour(255, 0, 255);
@@ -82,6 +88,21 @@ void TForm2::showAbout(const QString& versionText)
     show();
     activateWindow();
     Button1->setFocus();
+}
+
+void TForm2::showDataFolder(const QString& folder)
+{
+    Label4 = AddLabel(this, QString::fromUtf8(texts::kDataFolderCaption),
+                      QPoint(kFolderLeft, kFolderTop));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label5 = AddLabel(this, folder, QPoint(kFolderLeft, kFolderTop + kFolderLinesHeight / 2));
+    Label5->setObjectName(QStringLiteral("Label5"));
+    // The user may want to copy the folder into a file manager.
+    Label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const int width = std::max(kClientWidth, Label5->width() + 2 * kFolderLeft);
+    setFixedSize(width, kClientHeight + kFolderLinesHeight);
+    Label3->move((width - Label3->width()) / 2, Label3->y());
+    Button1->move((width - Button1->width()) / 2, Button1->y() + kFolderLinesHeight);
 }
 
 void TForm2::Button1Click()

@@ -31,10 +31,15 @@ class TForm2 final : public QDialog
     // and activated, with the version line refreshed.
     void showAbout(const QString& versionText);
 
+    // Adds the lines that name the folder of the user's files below the web address, widening
+    // the box when the folder needs it. Called once, when the folder has been decided.
+    void showDataFolder(const QString& folder);
+
     QLabel* versionLabel() const { return Label1; }
     QLabel* makerLabel() const { return Label2; }
     ClickableLabel* linkLabel() const { return Label3; }
     QPushButton* okButton() const { return Button1; }
+    QLabel* dataFolderLabel() const { return Label5; }
 
   private:
     void Button1Click();
@@ -51,6 +56,8 @@ class TForm2 final : public QDialog
     QLabel* Label2 = nullptr;
     ClickableLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
 };
 
 } // namespace velm

@@ -19,7 +19,7 @@ inline constexpr std::string_view kProgramName = "VELM";
 // The main window's caption once a file is loaded: this, then the file's folder.
 inline constexpr std::string_view kCaptionBeforeFolder = "VELM - ";
 
-// Files beside the program.
+// The address-book file in the folder of the user's files, and the files beside the program.
 inline constexpr std::string_view kAddressBookFile = "addr.txt";
 inline constexpr std::string_view kAddressBookExtension = ".txt";
 inline constexpr std::string_view kInterchangeExtension = ".orb";
@@ -50,6 +50,7 @@ inline constexpr std::string_view kOpenItem = "開(&O)";
 inline constexpr std::string_view kSaveItem = "上書き保存(&S)";
 inline constexpr std::string_view kSaveAsItem = "名前をつけて保存(&A)";
 inline constexpr std::string_view kPrintAddressBookItem = "編集・印刷(&P)";
+inline constexpr std::string_view kRestoreItem = "バックアップから復元(&R)...";
 inline constexpr std::string_view kSheetMenu = "作成(&M)";
 inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
 inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
@@ -85,6 +86,17 @@ inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
 inline constexpr std::string_view kSaveCaption = "保存確認";
 
+// The backups of the address-book file. The list shows, for each, when the file was
+// replaced, its cards and its size; the size is a number with thousands separators, then
+// its text, and a backup that cannot be read as an address book has no number of cards.
+inline constexpr std::string_view kRestoreTitle = "バックアップから復元";
+inline constexpr std::string_view kRestorePrompt =
+    "読み込むバックアップを選んでください。\n住所録ファイルは上書き保存するまで変わりません。";
+inline constexpr std::array<std::string_view, 3> kBackupHeadings{"日時", "カード数", "サイズ"};
+inline constexpr std::string_view kBackupSizeAfterNumber = " バイト";
+inline constexpr std::string_view kBackupCardsUnknown = "-";
+inline constexpr std::string_view kNoBackups = "この住所録のバックアップはありません";
+
 // Cards.
 inline constexpr std::string_view kStoreFull = "カードは999件までです";
 inline constexpr std::string_view kDeleteQuestion = "このカードを削除しますか？";
@@ -94,7 +106,7 @@ inline constexpr std::string_view kDeleteCaption = "削除確認";
 inline constexpr std::string_view kNotACardNumberAfterQuote = "' is not a valid card number";
 
 // A sheet: the title its messages give it, its file and the print tool's format file for
-// it, both in the program folder.
+// it, both in the folder of the user's files.
 struct SheetTexts {
     std::string_view title;
     std::string_view fileName;
@@ -172,6 +184,8 @@ inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
 inline constexpr std::string_view kAboutVersionPlaceholder = "住所録／VELM v0.00";
 inline constexpr std::string_view kAboutMaker = "© 2026 VELM project";
 inline constexpr std::string_view kAboutWebAddress = "https://velm.example.com/";
+// The line above the folder of the user's files.
+inline constexpr std::string_view kDataFolderCaption = "住所録の場所:";
 
 // Buttons of the message boxes.
 inline constexpr std::string_view kOkButton = "OK";
@@ -191,19 +205,20 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 15> kMenuItems{
-    kOpenItem,       kSaveItem,          kSaveAsItem,    kPrintAddressBookItem, kCreateNotebookItem,
-    kCreateListItem, kPrintNotebookItem, kPrintListItem, kPrintPostcardsItem,   kImportItem,
-    kExportItem,     kMameJoinItem,      kAboutItem,     kManualItem,           kTimerItem};
+inline constexpr std::array<std::string_view, 16> kMenuItems{
+    kOpenItem,      kSaveItem,           kSaveAsItem,     kPrintAddressBookItem,
+    kRestoreItem,   kCreateNotebookItem, kCreateListItem, kPrintNotebookItem,
+    kPrintListItem, kPrintPostcardsItem, kImportItem,     kExportItem,
+    kMameJoinItem,  kAboutItem,          kManualItem,     kTimerItem};
 
 // The questions, notices, their captions, the file dialogs' titles and the texts of the
 // postcard summary, which the manual quotes; the sheet messages follow the name of each
 // sheet.
-inline constexpr std::array<std::string_view, 17> kQuotedMessages{
+inline constexpr std::array<std::string_view, 19> kQuotedMessages{
     kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
     kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
     kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle};
+    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle};
 inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
     kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
     kPostcardsTextCutBeforeCards};

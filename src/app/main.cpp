@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
@@ -11,6 +12,10 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // The application ID that names the installed desktop entry and icon, so that the desktop
+    // shows the window under the entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("com.example.velm"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.example.velm")));
     // Every text of the program is Japanese; so are Qt's own dialog texts.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"),

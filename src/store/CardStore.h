@@ -38,6 +38,9 @@ class CardStore
     bool CardEdited = false;
     bool StoreModified = false;
     std::string ExeDir;
+    // The folder of the user's files, ending with its separator: ExeDir for a copy of its
+    // own, the user's data folder for an installed program. Decided at start.
+    std::string DataDir;
     std::string AddressBookPath;
     std::string InterchangePath;
     ShortString VersionText{std::string_view("VELM v0.29")};

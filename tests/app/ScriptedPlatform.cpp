@@ -1,9 +1,30 @@
 #include "ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace velm
 {
+
+namespace
+{
+
+// The next answer of a script of dialogs, nothing standing for Cancel. A dialog that the
+// script has no answer for fails the test and is cancelled.
+template <typename Answer>
+std::optional<Answer> NextAnswer(std::deque<std::optional<Answer>>& script, std::string_view kind,
+                                 const QString& title)
+{
+    if (script.empty()) {
+        ADD_FAILURE() << "unscripted " << kind << ": " << title.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<Answer> answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
 
 void ExpectOneQuestion(const ScriptedPlatform& platform, const QString& text,
                        const QString& caption, Platform::Buttons buttons)
@@ -40,16 +61,13 @@ void ScriptedPlatform::showError(const QString& message)
 std::optional<QString> ScriptedPlatform::runFileDialog(Dialog dialog, const FileDialogSetup& setup)
 {
     dialogs.push_back({dialog, setup});
-    if (dialogResults.empty()) {
-        ADD_FAILURE() << "unscripted file dialog: " << setup.title.toStdString();
-        return std::nullopt;
-    }
-    const bool cancelled = !dialogResults.front().has_value();
-    const QString path = dialogResults.front().value_or(QString());
-    dialogResults.pop_front();
-    if (cancelled)
-        return std::nullopt;
-    return path;
+    return NextAnswer(dialogResults, "file dialog", setup.title);
+}
+
+std::optional<int> ScriptedPlatform::chooseFromList(const ListChoice& choice)
+{
+    lists.push_back(choice);
+    return NextAnswer(listAnswers, "list", choice.title);
 }
 
 void ScriptedPlatform::startProcess(const QString& program, const QStringList& arguments)

@@ -43,12 +43,15 @@ class ScriptedPlatform final : public Platform
     std::deque<std::optional<PostcardRequest>> postcardAnswers;
     // The dialogs of the print preview.
     test::ScriptedPrintDesk printing;
+    // Row indexes, or nothing for Cancel.
+    std::deque<std::optional<int>> listAnswers;
 
     // Records.
     std::vector<QString> notices;
     std::vector<Question> questions;
     std::vector<QString> errors;
     std::vector<DialogRun> dialogs;
+    std::vector<ListChoice> lists;
     std::vector<ProcessStart> processes;
     std::vector<QString> textViewerFiles;
     std::vector<QString> shellOpens;
@@ -58,6 +61,7 @@ class ScriptedPlatform final : public Platform
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     void shellOpen(const QString& target) override;

@@ -194,7 +194,9 @@ TEST(SheetCommands, PrintStartsTheToolInTheProgramFolderWithTheSheetsPathUnchang
             SheetFixture fixture(true);
             ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QString::fromStdString(folder)));
             const std::string exeDir = fixture.pathInExeDir(folder + "/");
+            // A copy of its own keeps its sheets beside itself.
             fixture.form->store().ExeDir = exeDir;
+            fixture.form->store().DataDir = exeDir;
             fixture.writeFile(folder + "/Blent.exe", "");
             (fixture.form.get()->*sheet.print)->trigger();
 

@@ -1,10 +1,10 @@
 #include "store/FileIo.h"
 
 #include "support/Bytes.h"
+#include "support/FileSizeLimit.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <dirent.h>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -26,6 +25,7 @@ namespace
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
+using test::FileSizeLimit;
 using test::HexBytes;
 
 TEST(FileFailure, MessagesAndErrorNumbers)
@@ -239,29 +239,6 @@ TEST_F(FileIoTest, ReadOnlyFilesAndFoldersAreRefusedAsAccessDenied)
         GTEST_SKIP() << "running as root, and the user nobody cannot be taken on";
     EXPECT_EQ(*result, "");
 }
-
-// Lowers the largest file this process may write, so that a write fails part-way.
-class FileSizeLimit
-{
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-  private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST_F(FileIoTest, AFailedWriteKeepsTheOldFileAndRemovesTheTemporaryOne)
 {
