@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
+#include <algorithm>
 #include <memory>
 
 // 宛名印刷: the address sides of the chosen cards in the print preview. Like the other
@@ -36,6 +38,15 @@ std::unique_ptr<PostcardDocument> PostcardsOf(std::vector<PostcardPage> pages,
         info.dir().filePath(info.completeBaseName() + Text(texts::kPostcardsPdfAfterName)));
 }
 
+// The preview starts nine tenths as tall as the screen allows and wide enough for a card of
+// that height and for its tool bar.
+void SizeForPostcards(print::PreviewWindow& preview)
+{
+    const int height = preview.screen()->availableSize().height() * 9 / 10;
+    const int cardWidth = static_cast<int>(height * kPostcardWidth / kPostcardHeight);
+    preview.resize(std::max(preview.sizeHint().width(), cardWidth), height);
+}
+
 } // namespace
 
 void TForm1::PatenaClick()
@@ -54,6 +65,7 @@ void TForm1::PatenaClick()
         new print::PreviewWindow(PostcardsOf(std::move(run.pages), m_store.AddressBookPath),
                                  m_platform.printDesk(), Text(texts::kPostcardsTitle), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
+    SizeForPostcards(*preview);
     preview->setAfterOutput([this, summary] { m_platform.notice(summary); });
     preview->show();
 }
