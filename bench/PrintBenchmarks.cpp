@@ -1,4 +1,5 @@
 #include "FullStore.h"
+#include "QuietPlatform.h"
 #include "RawIo.h"
 #include "ScratchFolder.h"
 #include "blent/BlentMain.h"
@@ -9,6 +10,7 @@
 #include "print/PrintDesk.h"
 #include "sheets/PostcardBatch.h"
 #include "sheets/Sheets.h"
+#include "store/CardStore.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -29,30 +31,6 @@ namespace
 // appeared wrote this notebook's PDF at this many sheets a second on the development
 // machine.
 constexpr double kSheetsPerSecondBefore = 27;
-
-// Print dialogs that the benchmarks never open: every dialog is cancelled and every
-// warning kept, so that a run can tell whether one appeared.
-class SilentPrintDesk final : public print::PrintDesk
-{
-  public:
-    std::vector<QString> warnings;
-
-    bool choosePrinter(QPrinter&, int, QWidget*) override { return false; }
-    std::optional<QString> chooseSavePath(const QString&, const QString&, const QString&,
-                                          QWidget*) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseOpenPath(const QString&, const QString&, QWidget*) override
-    {
-        return std::nullopt;
-    }
-    void warn(const QString& text, QWidget*) override { warnings.push_back(text); }
-    std::unique_ptr<print::Progress> startProgress(const QString&, int, QWidget*) override
-    {
-        return nullptr;
-    }
-};
 
 // The notebook sheet of the full store and its format file, as 手帳印刷 leaves them.
 std::string WriteNotebook()
