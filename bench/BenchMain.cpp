@@ -14,11 +14,12 @@
 namespace
 {
 
-// The offscreen platform warns, for every window shown, that it has no use for size
-// hints; that says nothing about the program and would bury the report.
-void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
+// The offscreen platform warns, for every window shown or raised, that it has no use for
+// size hints or raising; that says nothing about the program and would bury the report.
+void DropOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (!text.contains(QLatin1String("propagateSizeHints")))
+    if (!text.contains(QLatin1String("propagateSizeHints")) &&
+        !text.contains(QLatin1String("raise()")))
         qt_message_output(type, context, text);
 }
 
@@ -36,7 +37,7 @@ int main(int argc, char* argv[])
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(DropSizeHintWarnings);
+    qInstallMessageHandler(DropOffscreenWarnings);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

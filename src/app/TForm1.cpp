@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/AppFonts.h"
+#include "app/CardListWindow.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "app/Texts.h"
@@ -103,6 +104,8 @@ constexpr MenuItemLayout kFileItems[] = {
     {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
     {},
     {texts::kRestoreItem, &TForm1::Restore1, &TForm1::Restore1Click},
+    {},
+    {texts::kCardListItem, &TForm1::CardList1, &TForm1::CardList1Click},
 };
 constexpr MenuItemLayout kSheetItems[] = {
     {texts::kCreateNotebookItem, &TForm1::Mtetyo, &TForm1::MtetyoClick},
@@ -147,7 +150,11 @@ TForm1::TForm1(Platform& platform, std::string exeDir, QWidget* parent)
     Form2->showDataFolder(QFile::decodeName(m_store.DataDir.c_str()));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The card list reads the store, which goes before the child windows do.
+    delete m_cardList;
+}
 
 void TForm1::createComponents()
 {
@@ -260,6 +267,7 @@ void TForm1::createMenus()
     Zanter->setEnabled(false);
     mame->setCheckable(true);
     mame->setChecked(true);
+    CardList1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 }
 
 void TForm1::connectHandlers()
@@ -426,6 +434,7 @@ bool TForm1::ikkentoroku()
     m_store.commit(*k, texts);
     if (m_store.CardCount != countBefore)
         followCardCount();
+    cardsChanged();
     return true;
 }
 
@@ -456,6 +465,7 @@ QString TForm1::refusalNotice(AddressBookRefusal refusal)
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 {
     m_store.replaceCards(std::move(cards));
+    cardsChanged();
     followCardCount();
     const int newCardSlot = UpDown1->maximum();
     const std::optional<std::int32_t> shown = typedCardNumber();

@@ -31,6 +31,7 @@ class QPushButton;
 namespace velm
 {
 
+class CardListWindow;
 class ShiftJisLineEdit;
 class TForm2;
 
@@ -99,6 +100,12 @@ class TForm1 final : public QMainWindow
     bool ORBIread();
     bool ORBIwrite();
 
+    // The card list window.
+    void CardList1Click();
+    // Leaves the card on screen as an arrow move does, committing an edited card, and shows
+    // card `card` with the focus in Name1.
+    void showCardFromList(int card);
+
     // Help.
     void About1Click();
     void M1Click();
@@ -134,6 +141,7 @@ class TForm1 final : public QMainWindow
     QAction* SaveAs1 = nullptr;
     QAction* PrintAddr = nullptr;
     QAction* Restore1 = nullptr;
+    QAction* CardList1 = nullptr;
     QMenu* MP1 = nullptr;
     QAction* Mtetyo = nullptr;
     QAction* Mitiran = nullptr;
@@ -292,8 +300,15 @@ class TForm1 final : public QMainWindow
     std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
                                                      std::string_view title);
 
+    // Private helpers of the card list (TForm1CardList.cpp).
+
+    // Tells the card list, when there is one, that the cards in the store have changed.
+    void cardsChanged();
+
     Platform& m_platform;
     CardStore m_store;
+    // Made when first opened; a child window, deleted with this one.
+    CardListWindow* m_cardList = nullptr;
     // Where backups of address-book files are kept; nothing when the user has no folder for
     // them.
     std::optional<std::string> m_backupsFolder;

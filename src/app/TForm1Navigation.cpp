@@ -145,6 +145,7 @@ void TForm1::Button1Click()
         m_platform.notice(QString::fromUtf8(texts::kStoreFull));
         return;
     }
+    cardsChanged();
     followCardCount();
     ikkenbun();
 }
@@ -166,6 +167,7 @@ void TForm1::Button2Click()
                                                  Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
     m_store.deleteCard(*card);
+    cardsChanged();
     followCardCount();
     ikkenbun();
 }

@@ -51,6 +51,7 @@ inline constexpr std::string_view kSaveItem = "上書き保存(&S)";
 inline constexpr std::string_view kSaveAsItem = "名前をつけて保存(&A)";
 inline constexpr std::string_view kPrintAddressBookItem = "編集・印刷(&P)";
 inline constexpr std::string_view kRestoreItem = "バックアップから復元(&R)...";
+inline constexpr std::string_view kCardListItem = "カード一覧(&L)...";
 inline constexpr std::string_view kSheetMenu = "作成(&M)";
 inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
 inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
@@ -178,6 +179,20 @@ inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルで
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
 
+// The card list window: its caption, the search box's hint and the column headers, left to
+// right.
+inline constexpr std::string_view kCardListTitle = "カード一覧";
+inline constexpr std::string_view kSearchHint = "名前・読み・住所・電話などで検索";
+inline constexpr std::array<std::string_view, 9> kCardListColumns{
+    "Ｎｏ．", "名前１", "名前２", "読み", "印", "〒", "住所１", "電話", "会社"};
+
+// The card list's status line, "n / CardCount 件": the cards shown and the cards in the
+// store.
+inline std::string ShownOfCount(int shown, int count)
+{
+    return std::to_string(shown) + " / " + std::to_string(count) + " 件";
+}
+
 // The About box. Its version line is this, then the store's version text.
 inline constexpr std::string_view kAboutVersionBeforeText = "住所録／";
 // The version line until the box is first shown.
@@ -205,20 +220,21 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 16> kMenuItems{
-    kOpenItem,      kSaveItem,           kSaveAsItem,     kPrintAddressBookItem,
-    kRestoreItem,   kCreateNotebookItem, kCreateListItem, kPrintNotebookItem,
-    kPrintListItem, kPrintPostcardsItem, kImportItem,     kExportItem,
-    kMameJoinItem,  kAboutItem,          kManualItem,     kTimerItem};
+inline constexpr std::array<std::string_view, 17> kMenuItems{
+    kOpenItem,          kSaveItem,      kSaveAsItem,         kPrintAddressBookItem,
+    kRestoreItem,       kCardListItem,  kCreateNotebookItem, kCreateListItem,
+    kPrintNotebookItem, kPrintListItem, kPrintPostcardsItem, kImportItem,
+    kExportItem,        kMameJoinItem,  kAboutItem,          kManualItem,
+    kTimerItem};
 
-// The questions, notices, their captions, the file dialogs' titles and the texts of the
-// postcard summary, which the manual quotes; the sheet messages follow the name of each
-// sheet.
-inline constexpr std::array<std::string_view, 19> kQuotedMessages{
+// The questions, notices, their captions, the file dialogs' titles, the card list's caption
+// and the texts of the postcard summary, which the manual quotes; the sheet messages follow
+// the name of each sheet.
+inline constexpr std::array<std::string_view, 20> kQuotedMessages{
     kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
     kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
     kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle};
+    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle,   kCardListTitle};
 inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
     kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
     kPostcardsTextCutBeforeCards};

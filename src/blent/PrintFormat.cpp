@@ -79,8 +79,8 @@ PrintFormat ParsePrintFormat(std::string_view bytes)
 {
     std::vector<std::string_view> lines;
     LineReader reader(bytes);
-    while (!reader.AtEnd())
-        lines.push_back(reader.ReadLine());
+    while (!reader.atEnd())
+        lines.push_back(reader.readLine());
 
     PrintFormat format;
     std::size_t index = kFirstSettingLine - 1;

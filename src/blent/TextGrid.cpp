@@ -101,8 +101,8 @@ std::vector<GridLine> SplitIntoGridLines(std::string_view text, const GridOption
 {
     std::vector<GridLine> lines;
     LineReader reader(text);
-    while (!reader.AtEnd()) {
-        const std::string_view line = reader.ReadLine();
+    while (!reader.atEnd()) {
+        const std::string_view line = reader.readLine();
         const auto offset = static_cast<std::size_t>(line.data() - text.data());
         lines.push_back({offset, line.size(), false});
         CellWalker walker(line, options);

@@ -170,7 +170,7 @@ void PADR2(CardRecord& card, std::string_view value)
 std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view bytes)
 {
     LineReader reader(bytes);
-    if (FindBytes(reader.ReadLine(), kMagicWord) == 0)
+    if (FindBytes(reader.readLine(), kMagicWord) == 0)
         return OrbiRefusal::NotOrbi;
 
     InterchangeTags tags;
@@ -183,7 +183,7 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view by
     cards.reserve(std::min(static_cast<std::size_t>(CardStore::kCapacity),
                            bytes.size() / kShortestDataLine + 1));
     for (;;) {
-        const std::string_view line = reader.ReadLine();
+        const std::string_view line = reader.readLine();
         if (line.empty())
             break;
         const std::string_view recordType = line.substr(0, kRecordTypeLength - 1);
@@ -195,7 +195,7 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view by
                 return OrbiRefusal::TooManyCards;
             FillCard(cards.emplace_back(), WithoutRecordType(line), columns);
         }
-        if (reader.AtEnd())
+        if (reader.atEnd())
             break;
     }
     return cards;

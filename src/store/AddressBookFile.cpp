@@ -69,7 +69,7 @@ bool StartsCard(std::string_view line)
 void ReadCard(std::string_view first, LineReader& reader, CardRecord& card)
 {
     for (std::size_t i = 0; i < kCardLines.size(); ++i) {
-        const std::string_view line = i == 0 ? first : reader.ReadLine();
+        const std::string_view line = i == 0 ? first : reader.readLine();
         if (!ReadWrittenLine(line, i, card))
             ReadLineByTags(line, kCardLines[i], card);
     }
@@ -139,7 +139,7 @@ void AppendCard(std::string& out, const CardRecord& card)
 std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::string_view bytes)
 {
     LineReader reader(bytes);
-    if (!StartsCard(reader.ReadLine()))
+    if (!StartsCard(reader.readLine()))
         return AddressBookRefusal::NoCards;
 
     reader = LineReader(bytes);
@@ -151,7 +151,7 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
     cards.reserve(std::min(static_cast<std::size_t>(CardStore::kCapacity),
                            bytes.size() / kWrittenCardBytes + 1));
     do {
-        const std::string_view line = reader.ReadLine();
+        const std::string_view line = reader.readLine();
         if (StartsWithBytes(line, kSeparatorStart))
             continue;
         if (!StartsCard(line))
@@ -159,7 +159,7 @@ std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::
         if (cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
             return AddressBookRefusal::TooManyCards;
         ReadCard(line, reader, cards.emplace_back());
-    } while (!reader.AtEnd());
+    } while (!reader.atEnd());
     return cards;
 }
 

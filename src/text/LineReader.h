@@ -16,9 +16,9 @@ class LineReader
     explicit LineReader(std::string_view text) : m_text(text) {}
 
     // Inline, since the readers call them for every line of a file.
-    std::string_view ReadLine()
+    std::string_view readLine()
     {
-        if (AtEnd())
+        if (atEnd())
             return {};
         const std::string_view rest = m_text.substr(m_position);
         const std::size_t lineFeed = rest.find('\n');
@@ -33,7 +33,7 @@ class LineReader
         return line;
     }
 
-    bool AtEnd() const
+    bool atEnd() const
     {
         return m_position >= m_text.size() || m_text[m_position] == kEndOfFileMark;
     }

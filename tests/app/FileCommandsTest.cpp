@@ -78,6 +78,16 @@ QString CaptionFor(const FormFixture& fixture, const std::string& subFolder = {}
     return QStringLiteral("VELM - ") + Q(fixture.exeDir() + subFolder);
 }
 
+// The window keeps its cards in `fileName` in `subFolder` of the program folder and names
+// that file in its caption and its file label.
+void ExpectAddressBookFile(const FormFixture& fixture, const TForm1& form,
+                           const std::string& subFolder, const std::string& fileName)
+{
+    EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir(subFolder + fileName));
+    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, subFolder));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : ") + Q(fileName));
+}
+
 void ExpectAddressBookDialog(const ScriptedPlatform& platform, Platform::Dialog dialog,
                              const QString& title, const std::string& preset)
 {
@@ -109,15 +119,13 @@ TEST(FileOpen, LoadsTheChosenFileOverUnsavedChangesWithoutAsking)
     ExpectAddressBookDialog(fixture.platform, Platform::Dialog::Open,
                             QStringLiteral("住所録を開く"), first);
     EXPECT_TRUE(fixture.platform.questions.empty());
-    EXPECT_EQ(form.store().AddressBookPath, chosen);
+    ExpectAddressBookFile(fixture, form, "other/", "book.txt");
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("other/book.orb"));
     EXPECT_EQ(form.store().CardCount, 1);
     EXPECT_EQ(form.Name1->bytes(), kThirdName);
     EXPECT_EQ(form.Tel->text(), QStringLiteral("099"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
-    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, "other/"));
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : book.txt"));
     EXPECT_TRUE(form.Name1->hasFocus());
     ExpectBytes(first, AddressBookBytes(kCards));
 }
@@ -169,11 +177,9 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
                   c.notice.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.notice});
         EXPECT_EQ(fixture.platform.errors,
                   c.error.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.error});
-        EXPECT_EQ(form.store().AddressBookPath, previous);
+        ExpectAddressBookFile(fixture, form, "", "addr.txt");
         EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
         EXPECT_EQ(form.store().CardCount, 2);
-        EXPECT_EQ(form.windowTitle(), CaptionFor(fixture));
-        EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : addr.txt"));
 
         // The next save goes to the file on show, never into the refused one.
         form.Save1Click();
@@ -203,10 +209,8 @@ TEST(FileSaveAs, ToANewNameCommitsWritesAndShowsTheNewFile)
     ExpectBytes(chosen, AddressBookBytes({MakeCard({.Name1 = kName, .Tel = "0120"}),
                                           MakeCard({.Name1 = kOtherName})}));
     ExpectBytes(first, AddressBookBytes(kCards));
-    EXPECT_EQ(form.store().AddressBookPath, chosen);
+    ExpectAddressBookFile(fixture, form, "new folder/", "copy.txt");
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
-    EXPECT_EQ(form.windowTitle(), CaptionFor(fixture, "new folder/"));
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : copy.txt"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
 }

@@ -344,6 +344,8 @@ TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
         for (const std::string_view after : texts::kSheetMessagesAfterName)
             quoted.push_back(texts::NamedSheet(sheet) + std::string(after));
     }
+    for (const std::string_view column : texts::kCardListColumns)
+        quoted.push_back("「" + std::string(column) + "」");
     quoted.push_back(std::string(texts::kAboutVersionBeforeText) +
                      std::make_unique<CardStore>()->VersionText.str());
     for (const std::string& text : quoted)

@@ -67,31 +67,19 @@ TEST(PageLayout, LinesPerPageNeverExceedWhatFits)
         PrintFormat format;
         int expected;
     };
-    const auto with = [](auto change) {
-        PrintFormat format;
-        change(format);
-        return format;
-    };
     // A4 with the defaults: the header band takes 1.5 lines, 5 mm stay blank at the bottom.
     // (841.89 - 14.17 - 42.52 - 15.75 - 10.5) / 10.5 = 72.3, plus the first line.
     const std::vector<Case> cases{
         {"defaults fill the page", PrintFormat{}, 73},
-        {"a smaller count is kept", with([](PrintFormat& f) { f.linesPerPage = 40; }), 40},
-        {"a larger count is cut", with([](PrintFormat& f) { f.linesPerPage = 200; }), 73},
-        {"double spacing", with([](PrintFormat& f) { f.lineSpacingPercent = 100; }), 37},
-        {"page number at the bottom takes a band", with([](PrintFormat& f) {
-             f.pageNumberAtBottom = true;
-             f.fileNameInHeader = false;
-             f.dateInHeader = false;
-         }),
+        {"a smaller count is kept", PrintFormat{.linesPerPage = 40}, 40},
+        {"a larger count is cut", PrintFormat{.linesPerPage = 200}, 73},
+        {"double spacing", PrintFormat{.lineSpacingPercent = 100}, 37},
+        {"page number at the bottom takes a band",
+         PrintFormat{.fileNameInHeader = false, .dateInHeader = false, .pageNumberAtBottom = true},
          73},
-        {"header on the grid takes two lines",
-         with([](PrintFormat& f) { f.headerOnTextGrid = true; }), 72},
-        {"a top margin and font that leave no room fit none", with([](PrintFormat& f) {
-             f.topMarginMm = 200;
-             f.fontSizePt = 200;
-         }),
-         0},
+        {"header on the grid takes two lines", PrintFormat{.headerOnTextGrid = true}, 72},
+        {"a top margin and font that leave no room fit none",
+         PrintFormat{.topMarginMm = 200, .fontSizePt = 200}, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PageLayout(c.format, kA4, kHalfAdvance).linesPerPage(), c.expected) << c.name;

@@ -1,7 +1,7 @@
 #include "blent/PrintFormat.h"
 
 #include "sheets/Sheets.h"
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,7 +12,7 @@ namespace velm::blent
 namespace
 {
 
-using velm::testing::HexBytes;
+using test::HexBytes;
 
 // A format file whose line `line` holds `value` and whose other lines hold no value.
 std::string FormatWithLine(int line, const std::string& value)
@@ -72,25 +72,20 @@ TEST(PrintFormat, ReadsValuesByLineNumberIgnoringLabels)
         std::string text;
         PrintFormat expected;
     };
-    const auto with = [](auto change) {
-        PrintFormat format;
-        change(format);
-        return format;
-    };
     const std::vector<Case> cases{
-        {2, "40", with([](PrintFormat& f) { f.linesPerPage = 40; })},
+        {2, "40", PrintFormat{.linesPerPage = 40}},
         {2, "40,\x95\xC5\x8D\x73\x90\x94", // 頁行数
-         with([](PrintFormat& f) { f.linesPerPage = 40; })},
-        {2, " 40 ,anything", with([](PrintFormat& f) { f.linesPerPage = 40; })},
-        {3, "-20,x", with([](PrintFormat& f) { f.lineSpacingPercent = -20; })},
-        {4, "12.5,x", with([](PrintFormat& f) { f.charSpacingPercent = 12.5; })},
-        {7, "0,x", with([](PrintFormat& f) { f.pageNumbers = false; })},
-        {10, "1,x", with([](PrintFormat& f) { f.pageNumberAtBottom = true; })},
-        {15, "9,x", with([](PrintFormat& f) { f.fontSizePt = 9; })},
-        {18, "12,x", with([](PrintFormat& f) { f.paperCode = 12; })},
-        {19, "2,x", with([](PrintFormat& f) { f.orientation = Orientation::Landscape; })},
-        {21, "4,x", with([](PrintFormat& f) { f.tabWidth = 4; })},
-        {24, "500,x", with([](PrintFormat& f) { f.memoWidthPx = 500; })},
+         PrintFormat{.linesPerPage = 40}},
+        {2, " 40 ,anything", PrintFormat{.linesPerPage = 40}},
+        {3, "-20,x", PrintFormat{.lineSpacingPercent = -20}},
+        {4, "12.5,x", PrintFormat{.charSpacingPercent = 12.5}},
+        {7, "0,x", PrintFormat{.pageNumbers = false}},
+        {10, "1,x", PrintFormat{.pageNumberAtBottom = true}},
+        {15, "9,x", PrintFormat{.fontSizePt = 9}},
+        {18, "12,x", PrintFormat{.paperCode = 12}},
+        {19, "2,x", PrintFormat{.orientation = Orientation::Landscape}},
+        {21, "4,x", PrintFormat{.tabWidth = 4}},
+        {24, "500,x", PrintFormat{.memoWidthPx = 500}},
     };
     for (const Case& c : cases) {
         const std::string file = FormatWithLine(c.line, c.text);

@@ -188,24 +188,22 @@ class FullStoreSheets : public ::testing::Test
 QTemporaryDir* FullStoreSheets::s_dir = nullptr;
 CardStore* FullStoreSheets::s_store = nullptr;
 
-// 999 entries of five lines at 25 lines a page are 200 pages, two to a sheet.
-TEST_F(FullStoreSheets, NotebookSheetPrintsEveryCardInOrderWithWholeCharacters)
+// The notebook's 999 entries of five lines at 25 lines a page are 200 pages, two to a
+// sheet; the list's three heading lines and 999 × 3 card lines at 60 lines a page are 50.
+TEST_F(FullStoreSheets, EachSheetPrintsEveryCardInOrderWithWholeCharacters)
 {
-    const QString pdf = RenderSheet("addrb7.txt");
-    EXPECT_EQ(test::PdfPageCount(pdf), 100);
-    const QByteArray text = test::PdfText(pdf);
-    ExpectCardsInOrder(text);
-    ExpectOnlyCharactersOfTheCards(text);
-}
-
-// Three heading lines and 999 × 3 card lines at 60 lines a page are 50 pages.
-TEST_F(FullStoreSheets, ListSheetPrintsEveryCardInOrderWithWholeCharacters)
-{
-    const QString pdf = RenderSheet("addrb5.txt");
-    EXPECT_EQ(test::PdfPageCount(pdf), 50);
-    const QByteArray text = test::PdfText(pdf);
-    ExpectCardsInOrder(text);
-    ExpectOnlyCharactersOfTheCards(text);
+    struct Case {
+        const char* name;
+        int pdfPages;
+    };
+    for (const Case& c : {Case{"addrb7.txt", 100}, Case{"addrb5.txt", 50}}) {
+        SCOPED_TRACE(c.name);
+        const QString pdf = RenderSheet(c.name);
+        EXPECT_EQ(test::PdfPageCount(pdf), c.pdfPages);
+        const QByteArray text = test::PdfText(pdf);
+        ExpectCardsInOrder(text);
+        ExpectOnlyCharactersOfTheCards(text);
+    }
 }
 
 // A telephone number of 255 digits is cut at the right edge of the text, 5 mm before the

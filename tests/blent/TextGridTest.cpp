@@ -1,6 +1,6 @@
 #include "blent/TextGrid.h"
 
-#include "text/HexBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -12,7 +12,7 @@ namespace velm::blent
 namespace
 {
 
-using velm::testing::HexBytes;
+using test::HexBytes;
 
 std::string Describe(const std::vector<PlacedChar>& chars)
 {

@@ -5,8 +5,8 @@
 #include "interchange/Orbi.h"
 #include "support/Bytes.h"
 #include "support/Cards.h"
+#include "support/Timing.h"
 
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -22,8 +22,10 @@ namespace
 
 using namespace std::literals;
 using test::HexBytes;
+using test::kSecondsForHugeInput;
 using test::MakeCard;
 using test::Repeated;
+using test::SecondsFor;
 
 constexpr std::string_view kHeader = "\"ORBI\",\"1.0\",\"XN\",\"other 2.0\"\r\n";
 constexpr std::string_view kTags =
@@ -39,17 +41,6 @@ std::vector<CardRecord> ImportedCards(std::string_view file)
     ADD_FAILURE() << "file refused: " << HexBytes(file.substr(0, 64));
     return {};
 }
-
-template <typename Function> double SecondsFor(Function&& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// A generous bound for a few linear passes over tens of megabytes, even in an instrumented
-// build on a busy machine.
-constexpr double kSecondsForHugeInput = 10.0;
 
 TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
 {

@@ -1,5 +1,6 @@
-#include "ByteComparison.h"
 #include "sheets/Sheets.h"
+#include "support/Bytes.h"
+#include "support/SameBytes.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ namespace velm
 namespace
 {
 
+using test::HexDump;
 using test::SameBytes;
 
 // ※ＢＬＥＮＴ書式ファイル　by ＸＮ
@@ -117,7 +119,7 @@ std::vector<std::string> CrLfLines(std::string_view file)
     while (start < file.size()) {
         const std::size_t end = file.find("\r\n", start);
         if (end == std::string_view::npos) {
-            ADD_FAILURE() << "text after the last CR LF:\n" << test::HexDump(file.substr(start));
+            ADD_FAILURE() << "text after the last CR LF:\n" << HexDump(file.substr(start));
             break;
         }
         lines.emplace_back(file.substr(start, end - start));
@@ -168,7 +170,7 @@ TEST(FormatFiles, ChoiceLinesHaveTheirFixedLengths)
         EXPECT_EQ(lines[0].size(), 33u);
         for (std::size_t number : kYesNoLines)
             EXPECT_EQ(lines[number - 1].size(), 34u) << "line " << number << ":\n"
-                                                     << test::HexDump(lines[number - 1]);
+                                                     << HexDump(lines[number - 1]);
         EXPECT_EQ(lines[kOrientationLine - 1].size(), 30u);
     }
 }

@@ -1,9 +1,10 @@
-#include "ByteComparison.h"
-#include "TestCards.h"
+#include "SampleTexts.h"
 #include "sheets/Sheets.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ namespace
 {
 
 using test::CardText;
+using test::HexDump;
 using test::SameBytes;
 using test::StoreWith;
+namespace sample = test::sample;
 
 // ┌─────────┬────────────────────────────┐
 const std::string kTopRule =
@@ -43,96 +46,61 @@ std::string Spaces(std::size_t n)
 {
     return std::string(n, ' ');
 }
-std::string Text(std::string_view text)
+
+const std::string kTwoAddresses = sample::kAddress1 + sample::kAddress1;
+const std::string kNineWithTail = sample::kNine + "xy";
+const std::string kLongAddress2 = "x" + sample::kNine + sample::kNine + sample::kNine;
+
+TEST(ListSheet, WritesACardAsTwoLinesAndASeparatorAfterTheHeading)
 {
-    return std::string(text);
+    struct Case {
+        const char* what;
+        CardText card;
+        std::string firstLine;
+        std::string secondLine;
+    };
+    const Case cases[] = {
+        {"all fields empty",
+         {},
+         kBar + Spaces(18) + kBar + kPostal + Spaces(54) + kBar,
+         kBar + Spaces(18) + kBar + Spaces(56) + kBar},
+        {"a full card shows both names, PostNo, Tel and the addresses", sample::kFullCard,
+         kBar + sample::kName + Spaces(10) + kBar + kPostal + "100-0005" + Spaces(6) +
+             sample::kAddress1 + Spaces(14) + kBar,
+         kBar + "Taro" + Spaces(14) + kBar + "03-1234-5678" + Spaces(4) + sample::kAddress2 +
+             Spaces(26) + kBar},
+        {"fields that exactly fill their columns",
+         {.Name1 = sample::kNine,
+          .Name2 = sample::kNine,
+          .Jusyo1 = "0123456789012345678901234567890123456789",
+          .Jusyo2 = "abcdefghijabcdefghijabcdefghijabcdefghij",
+          .PostNo = "12345678901234",
+          .Tel = "0123456789012345"},
+         kBar + sample::kNine + kBar + kPostal + "12345678901234" +
+             "0123456789012345678901234567890123456789" + kBar,
+         kBar + sample::kNine + kBar + "0123456789012345" +
+             "abcdefghijabcdefghijabcdefghijabcdefghij" + kBar},
+        {"overlong fields are cut to their columns; a lead byte the cut leaves alone is a space",
+         {.Name1 = sample::kNineteen,
+          .Name2 = kNineWithTail,
+          .Jusyo1 = kTwoAddresses,
+          .Jusyo2 = kLongAddress2,
+          .PostNo = "1234567890123456",
+          .Tel = "0123456789012345678"},
+         // 東京都千代田区丸の内１－１ and 東京都千代田区
+         kBar + sample::kNineteenInNameColumn + kBar + kPostal + "12345678901234" +
+             sample::kAddress1 + "\x93\x8C\x8B\x9E\x93\x73\x90\xE7\x91\xE3\x93\x63\x8B\xE6" + kBar,
+         // "x", twice あいうえおかきくけ, あ and a space for the lead byte of い
+         kBar + sample::kNine + kBar + "0123456789012345" + "x" + sample::kNine + sample::kNine +
+             "\x82\xA0 " + kBar},
+    };
+    for (const Case& c : cases) {
+        const auto store = StoreWith({c.card});
+        const std::string expected =
+            kHeading + c.firstLine + kCrLf + c.secondLine + kCrLf + kSeparator + kCrLf;
+        EXPECT_PRED_FORMAT2(SameBytes, Makeitiran(*store), expected) << c.what;
+    }
 }
-
-const std::string kTwoAddresses = Text(test::sample::kAddress1) + Text(test::sample::kAddress1);
-const std::string kNineWithTail = Text(test::sample::kNine) + "xy";
-const std::string kLongAddress2 =
-    "x" + Text(test::sample::kNine) + Text(test::sample::kNine) + Text(test::sample::kNine);
-
-struct EntryCase {
-    const char* name; // the test name
-    const char* what;
-    CardText card;
-    std::string firstLine;
-    std::string secondLine;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
-{
-    *os << c.what;
-}
-
-class ListEntry : public ::testing::TestWithParam<EntryCase>
-{
-};
-
-TEST_P(ListEntry, FollowsTheHeadingAsTwoLinesAndASeparator)
-{
-    const EntryCase& c = GetParam();
-    const auto store = StoreWith({c.card});
-    const std::string expected =
-        kHeading + c.firstLine + kCrLf + c.secondLine + kCrLf + kSeparator + kCrLf;
-    EXPECT_PRED_FORMAT2(SameBytes, Makeitiran(*store), expected) << c.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cards, ListEntry,
-    ::testing::Values(
-        EntryCase{"AllFieldsEmpty",
-                  "all fields empty",
-                  {},
-                  kBar + Spaces(18) + kBar + kPostal + Spaces(54) + kBar,
-                  kBar + Spaces(18) + kBar + Spaces(56) + kBar},
-        EntryCase{"FullCard",
-                  "a full card shows both names, PostNo, Tel and the addresses",
-                  {.Name1 = test::sample::kName,
-                   .Name2 = "Taro",
-                   .Yomi = "yamada",
-                   .Mark = "A",
-                   .Jusyo1 = test::sample::kAddress1,
-                   .Jusyo2 = test::sample::kAddress2,
-                   .PostNo = "100-0005",
-                   .Tel = "03-1234-5678",
-                   .biko1 = "company",
-                   .biko2 = "section",
-                   .biko3 = "memo"},
-                  kBar + Text(test::sample::kName) + Spaces(10) + kBar + kPostal + "100-0005" +
-                      Spaces(6) + Text(test::sample::kAddress1) + Spaces(14) + kBar,
-                  kBar + "Taro" + Spaces(14) + kBar + "03-1234-5678" + Spaces(4) +
-                      Text(test::sample::kAddress2) + Spaces(26) + kBar},
-        EntryCase{"ExactWidths",
-                  "fields that exactly fill their columns",
-                  {.Name1 = test::sample::kNine,
-                   .Name2 = test::sample::kNine,
-                   .Jusyo1 = "0123456789012345678901234567890123456789",
-                   .Jusyo2 = "abcdefghijabcdefghijabcdefghijabcdefghij",
-                   .PostNo = "12345678901234",
-                   .Tel = "0123456789012345"},
-                  kBar + Text(test::sample::kNine) + kBar + kPostal + "12345678901234" +
-                      "0123456789012345678901234567890123456789" + kBar,
-                  kBar + Text(test::sample::kNine) + kBar + "0123456789012345" +
-                      "abcdefghijabcdefghijabcdefghijabcdefghij" + kBar},
-        EntryCase{
-            "OverlongFields",
-            "overlong fields are cut to their columns; a lead byte the cut leaves alone is a space",
-            {.Name1 = test::sample::kNineteen,
-             .Name2 = kNineWithTail,
-             .Jusyo1 = kTwoAddresses,
-             .Jusyo2 = kLongAddress2,
-             .PostNo = "1234567890123456",
-             .Tel = "0123456789012345678"},
-            // 東京都千代田区丸の内１－１ and 東京都千代田区
-            kBar + Text(test::sample::kNineteenCut.substr(0, 17)) + " " + kBar + kPostal +
-                "12345678901234" + Text(test::sample::kAddress1) +
-                "\x93\x8C\x8B\x9E\x93\x73\x90\xE7\x91\xE3\x93\x63\x8B\xE6" + kBar,
-            // "x", twice あいうえおかきくけ, あ and a space for the lead byte of い
-            kBar + Text(test::sample::kNine) + kBar + "0123456789012345" + "x" +
-                Text(test::sample::kNine) + Text(test::sample::kNine) + "\x82\xA0 " + kBar}),
-    [](const ::testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
 
 TEST(ListSheet, EmptyStoreGivesOnlyTheHeading)
 {
@@ -179,7 +147,7 @@ TEST(ListSheet, EveryLineIsEightyBytesWhateverTheCardsHold)
         const std::size_t end = sheet.find(kCrLf, start);
         ASSERT_NE(end, std::string::npos) << "line " << lines + 1 << " has no CR LF";
         EXPECT_EQ(end - start, 80u) << "line " << lines + 1 << ":\n"
-                                    << test::HexDump(sheet.substr(start, end - start));
+                                    << HexDump(sheet.substr(start, end - start));
         start = end + kCrLf.size();
     }
     EXPECT_EQ(lines, 3u + 3u * cards.size());

@@ -1,9 +1,9 @@
-#include "ByteComparison.h"
-#include "TestCards.h"
+#include "SampleTexts.h"
 #include "sheets/Sheets.h"
+#include "support/Cards.h"
+#include "support/SameBytes.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +15,7 @@ namespace
 using test::CardText;
 using test::SameBytes;
 using test::StoreWith;
+namespace sample = test::sample;
 
 // ┏━━━━━━━━━┓
 const std::string kTop = "\x84\xAC\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84"
@@ -25,78 +26,44 @@ const std::string kBottom = "\x84\xAF\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x84\xAA\x8
 const std::string kBar = "\x84\xAB";            // ┃
 const std::string kBarTel = "\x84\xAB\x93\x64"; // ┃電
 const std::string kCrLf = "\r\n";
-// The 18-byte column of a 19-byte name: its lone lead byte is a space.
-const std::string kNineteenInColumn = std::string(test::sample::kNineteenCut.substr(0, 17)) + " ";
 
 std::string Spaces(std::size_t n)
 {
     return std::string(n, ' ');
 }
 
-struct EntryCase {
-    const char* name; // the test name
-    const char* what;
-    CardText card;
-    std::string expected;
-};
-
-void PrintTo(const EntryCase& c, std::ostream* os)
+TEST(NotebookSheet, WritesACardAsFiveLinesOfExactBytes)
 {
-    *os << c.what;
+    struct Case {
+        const char* what;
+        CardText card;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"all fields empty",
+         {},
+         kTop + kCrLf + kBar + Spaces(18) + kBarTel + kCrLf + kBottom + kCrLf + kCrLf + kCrLf},
+        {"a full card shows only Name1, Tel, PostNo and the addresses", sample::kFullCard,
+         kTop + kCrLf + kBar + sample::kName + Spaces(10) + kBarTel + "03-1234-5678" + kCrLf +
+             kBottom + "100-0005" + kCrLf + sample::kAddress1 + kCrLf + sample::kAddress2 + kCrLf},
+        {"an 18-byte Name1 fills the box",
+         {.Name1 = sample::kNine},
+         kTop + kCrLf + kBar + sample::kNine + kBarTel + kCrLf + kBottom + kCrLf + kCrLf + kCrLf},
+        {"a 19-byte Name1 is cut after byte 18, and the lead byte that "
+         "the cut leaves alone becomes a space",
+         {.Name1 = sample::kNineteen},
+         kTop + kCrLf + kBar + sample::kNineteenInNameColumn + kBarTel + kCrLf + kBottom + kCrLf +
+             kCrLf + kCrLf},
+        {"leading and inner spaces of the whole fields are kept",
+         {.Jusyo1 = " a  b", .PostNo = " 1", .Tel = "  2"},
+         kTop + kCrLf + kBar + Spaces(18) + kBarTel + "  2" + kCrLf + kBottom + " 1" + kCrLf +
+             " a  b" + kCrLf + kCrLf},
+    };
+    for (const Case& c : cases) {
+        const auto store = StoreWith({c.card});
+        EXPECT_PRED_FORMAT2(SameBytes, Maketetyo(*store), c.expected) << c.what;
+    }
 }
-
-class NotebookEntry : public ::testing::TestWithParam<EntryCase>
-{
-};
-
-TEST_P(NotebookEntry, IsFiveLinesOfExactBytes)
-{
-    const EntryCase& c = GetParam();
-    const auto store = StoreWith({c.card});
-    EXPECT_PRED_FORMAT2(SameBytes, Maketetyo(*store), c.expected) << c.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cards, NotebookEntry,
-    ::testing::Values(EntryCase{"AllFieldsEmpty",
-                                "all fields empty",
-                                {},
-                                kTop + kCrLf + kBar + Spaces(18) + kBarTel + kCrLf + kBottom +
-                                    kCrLf + kCrLf + kCrLf},
-                      EntryCase{"FullCard",
-                                "a full card shows only Name1, Tel, PostNo and the addresses",
-                                {.Name1 = test::sample::kName,
-                                 .Name2 = "Taro",
-                                 .Yomi = "yamada",
-                                 .Mark = "A",
-                                 .Jusyo1 = test::sample::kAddress1,
-                                 .Jusyo2 = test::sample::kAddress2,
-                                 .PostNo = "100-0005",
-                                 .Tel = "03-1234-5678",
-                                 .biko1 = "company",
-                                 .biko2 = "section",
-                                 .biko3 = "memo"},
-                                kTop + kCrLf + kBar + std::string(test::sample::kName) +
-                                    Spaces(10) + kBarTel + "03-1234-5678" + kCrLf + kBottom +
-                                    "100-0005" + kCrLf + std::string(test::sample::kAddress1) +
-                                    kCrLf + std::string(test::sample::kAddress2) + kCrLf},
-                      EntryCase{"Name1Of18Bytes",
-                                "an 18-byte Name1 fills the box",
-                                {.Name1 = test::sample::kNine},
-                                kTop + kCrLf + kBar + std::string(test::sample::kNine) + kBarTel +
-                                    kCrLf + kBottom + kCrLf + kCrLf + kCrLf},
-                      EntryCase{"Name1Of19Bytes",
-                                "a 19-byte Name1 is cut after byte 18, and the lead byte that "
-                                "the cut leaves alone becomes a space",
-                                {.Name1 = test::sample::kNineteen},
-                                kTop + kCrLf + kBar + kNineteenInColumn + kBarTel + kCrLf +
-                                    kBottom + kCrLf + kCrLf + kCrLf},
-                      EntryCase{"SpacesKept",
-                                "leading and inner spaces of the whole fields are kept",
-                                {.Jusyo1 = " a  b", .PostNo = " 1", .Tel = "  2"},
-                                kTop + kCrLf + kBar + Spaces(18) + kBarTel + "  2" + kCrLf +
-                                    kBottom + " 1" + kCrLf + " a  b" + kCrLf + kCrLf}),
-    [](const ::testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
 
 TEST(NotebookSheet, EmptyStoreGivesNoBytes)
 {

@@ -1,6 +1,6 @@
-#include "ByteComparison.h"
-#include "TestCards.h"
 #include "sheets/Sheets.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 #include "text/ShiftJis.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@ namespace
 {
 
 using test::CardText;
+using test::HexDump;
 using test::StoreWith;
 
 // The offset of the first lead byte in `line` that does not start a whole character, or
@@ -54,11 +55,11 @@ void ExpectWholeCharacters(const char* sheetName, std::string_view sheet, Column
         start = end + 2;
         EXPECT_EQ(LoneLeadByte(line), std::string_view::npos)
             << sheetName << " line " << number + 1 << ":\n"
-            << test::HexDump(line);
+            << HexDump(line);
         for (const std::size_t offset : columnStarts(number)) {
             EXPECT_TRUE(CharacterStartsAt(line, offset))
                 << sheetName << " line " << number + 1 << ", column at byte " << offset << ":\n"
-                << test::HexDump(line);
+                << HexDump(line);
         }
     }
 }

@@ -7,9 +7,9 @@
 #include "store/FileIo.h"
 #include "support/Bytes.h"
 #include "support/Cards.h"
+#include "support/Timing.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -30,8 +30,10 @@ using namespace std::literals;
 using test::CardText;
 using test::DescribeCard;
 using test::HexBytes;
+using test::kSecondsForHugeInput;
 using test::MakeCard;
 using test::Repeated;
+using test::SecondsFor;
 
 constexpr std::string_view kNameTag = "\x96\xBC\x81\x79"; // 名【
 constexpr std::string_view kClose = "\x81\x7A";           // 】
@@ -74,24 +76,12 @@ void ExpectStorable(const std::vector<CardRecord>& cards, const char* what)
     }
 }
 
-// Seconds spent in `run`.
-template <typename Function> double SecondsFor(Function&& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 long PeakResidentKilobytes()
 {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
-
-// A generous bound for a linear pass over tens of megabytes, even in an instrumented build
-// on a busy machine; a pass that rescans the line per byte would take hours.
-constexpr double kSecondsForHugeInput = 10.0;
 
 TEST(AdversarialLoad, ReaderRefusesAFileOfSeveralHundredMegabytesWithoutReadingIt)
 {

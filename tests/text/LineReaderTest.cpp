@@ -48,8 +48,8 @@ TEST(LineReader, SplitsAtLineFeedAndStopsAtTheEndOrAnEndOfFileMark)
     for (const LinesCase& c : cases) {
         LineReader reader(c.text);
         std::vector<std::string> read;
-        while (!reader.AtEnd())
-            read.emplace_back(reader.ReadLine());
+        while (!reader.atEnd())
+            read.emplace_back(reader.readLine());
         ASSERT_EQ(read.size(), c.lines.size()) << HexBytes(c.text);
         for (std::size_t i = 0; i < read.size(); ++i)
             EXPECT_EQ(read[i], c.lines[i])
@@ -61,11 +61,11 @@ TEST(LineReader, ReadingAtTheEndGivesEmptyLines)
 {
     LineReader reader("x\r\n\x1A"
                       "tail");
-    EXPECT_EQ(reader.ReadLine(), "x");
-    EXPECT_TRUE(reader.AtEnd());
-    EXPECT_EQ(reader.ReadLine(), "");
-    EXPECT_EQ(reader.ReadLine(), "");
-    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_EQ(reader.readLine(), "x");
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "");
+    EXPECT_EQ(reader.readLine(), "");
+    EXPECT_TRUE(reader.atEnd());
 }
 
 } // namespace

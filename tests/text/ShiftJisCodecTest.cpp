@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -94,6 +95,15 @@ struct EncodeCase {
     std::string_view bytes;
 };
 
+void ExpectEncoded(std::span<const EncodeCase> cases)
+{
+    for (const EncodeCase& c : cases) {
+        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
+        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
+        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
+    }
+}
+
 TEST(EncodeShiftJisChar, EncodesTheCodePagesCharacters)
 {
     const EncodeCase cases[] = {
@@ -119,11 +129,7 @@ TEST(EncodeShiftJisChar, EncodesTheCodePagesCharacters)
         {U'\u2170', "\xEE\xEF"}, // ⅰ, also FA 40
         {U'\u9ED1', "\xEE\xEC"}, // 黑, also FC 4B
     };
-    for (const EncodeCase& c : cases) {
-        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
-        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
-        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
-    }
+    ExpectEncoded(cases);
 }
 
 TEST(EncodeShiftJisChar, StoresInputMethodCharactersAsTheirCodePageLookAlikes)
@@ -137,11 +143,7 @@ TEST(EncodeShiftJisChar, StoresInputMethodCharactersAsTheirCodePageLookAlikes)
         {U'\u00A3', "\x81\x92"}, // £
         {U'\u00AC', "\x81\xCA"}, // ¬
     };
-    for (const EncodeCase& c : cases) {
-        const std::optional<std::string> bytes = EncodeShiftJisChar(c.c);
-        ASSERT_TRUE(bytes.has_value()) << CodePoints({&c.c, 1});
-        EXPECT_EQ(HexBytes(*bytes), HexBytes(c.bytes)) << CodePoints({&c.c, 1});
-    }
+    ExpectEncoded(cases);
 }
 
 TEST(EncodeShiftJisChar, RefusesWhatTheCodePageCannotHold)
