@@ -53,7 +53,7 @@ class QuietPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice&) override { return std::nullopt; }
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}
-    void shellOpen(const QString&) override {}
+    bool shellOpen(const QString&) override { return true; }
     std::optional<PostcardRequest> askPostcardOptions(int, int) override { return std::nullopt; }
     print::PrintDesk& printDesk() override { return m_printDesk; }
 

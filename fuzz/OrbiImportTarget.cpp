@@ -96,8 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     InterchangeTags tags;
     ORBIkaiseki(bytes, tags);
-    for (const std::string& tag : tags)
+    for (std::size_t slot = 0; slot < kOrbiColumns; ++slot) {
+        const std::string_view tag = tags.tag(slot);
         Check(tag.empty() || tag.size() == 4, "a tag slot is empty or holds a known tag");
+    }
 
     const auto imported = ParseOrbi(bytes);
     const auto* cards = std::get_if<std::vector<CardRecord>>(&imported);

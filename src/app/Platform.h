@@ -33,6 +33,8 @@ class Platform
         // Display texts and patterns alternate, separated by "|", e.g.
         // "住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*".
         QString filter;
+        // Added, after a full stop, to a chosen name that has no extension and names no
+        // existing file.
         QString defaultExtension;
         // A full path, or a bare name that the dialog shows in the current folder.
         QString fileName;
@@ -74,8 +76,9 @@ class Platform
     // search path, otherwise the desktop's default application for the file.
     virtual void openInTextViewer(const QString& file) = 0;
 
-    // Opens a file or web address with the desktop's default application; silent on failure.
-    virtual void shellOpen(const QString& target) = 0;
+    // Opens a file or web address with the desktop's default application; false when no
+    // program was found to open it. A program that fails after it started is not seen.
+    virtual bool shellOpen(const QString& target) = 0;
 
     // The options of 宛名印刷 in its dialog, which keeps the offset in the user's settings:
     // `cardCount` cards are in the store and the card numbered `cardOnScreen` is on screen.

@@ -5,6 +5,7 @@
 #include "app/Texts.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -79,6 +80,16 @@ void LabelFileDialog(QFileDialog& dialog, bool saving)
     label(QFileDialog::Reject, texts::kCancelButton);
 }
 
+// The file a dialog's chosen name stands for: the name as it is when such a file exists or
+// the name has an extension, otherwise the name with the default extension added.
+QString WithDefaultExtension(const QString& chosen, const QString& extension)
+{
+    const QFileInfo file(chosen);
+    if (extension.isEmpty() || file.exists() || file.fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + QLatin1Char('.') + extension;
+}
+
 } // namespace
 
 QStringList NameFiltersFromPipeList(const QString& filter)
@@ -86,13 +97,16 @@ QStringList NameFiltersFromPipeList(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList nameFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& display = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt reads the patterns from the last parentheses of an entry.
-        if (display.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
-            nameFilters << display;
-        else
-            nameFilters << display + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'));
+        // Qt matches "*.*" only against names with a full stop; every file is "*" here.
+        for (QString& pattern : patterns) {
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        // Qt reads the patterns from the last parentheses of an entry, and with the
+        // filters' details hidden shows the text before them: the display text as it is.
+        nameFilters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                           QLatin1Char(')');
     }
     return nameFilters;
 }
@@ -127,8 +141,8 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     fileDialog.setFileMode(QFileDialog::AnyFile);
     fileDialog.setAcceptMode(dialog == Dialog::Save ? QFileDialog::AcceptSave
                                                     : QFileDialog::AcceptOpen);
+    fileDialog.setOption(QFileDialog::HideNameFilterDetails);
     LabelFileDialog(fileDialog, dialog == Dialog::Save);
-    fileDialog.setDefaultSuffix(setup.defaultExtension);
     // The dialogs show no side bar of places, only the folder and its files.
     if (auto* sidebar = fileDialog.findChild<QWidget*>(QStringLiteral("sidebar")))
         sidebar->hide();
@@ -146,8 +160,12 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
 
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return std::nullopt;
-    chosenFilter = std::max<qsizetype>(0, nameFilters.indexOf(fileDialog.selectedNameFilter()));
-    return QDir::toNativeSeparators(fileDialog.selectedFiles().constFirst());
+    // The entry is found by its place: with the details hidden, Qt 6.4 names the chosen
+    // entry by the text it shows rather than by its filter.
+    const auto* entries = fileDialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    chosenFilter = entries ? std::max(0, entries->currentIndex()) : 0;
+    return QDir::toNativeSeparators(
+        WithDefaultExtension(fileDialog.selectedFiles().constFirst(), setup.defaultExtension));
 }
 
 std::optional<int> QtPlatform::chooseFromList(const ListChoice& choice)
@@ -172,11 +190,11 @@ void QtPlatform::openInTextViewer(const QString& file)
         QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-void QtPlatform::shellOpen(const QString& target)
+bool QtPlatform::shellOpen(const QString& target)
 {
     const QUrl url =
         QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 std::optional<PostcardRequest> QtPlatform::askPostcardOptions(int cardCount, int cardOnScreen)

@@ -30,7 +30,7 @@ class QtPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
     std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) override;
     print::PrintDesk& printDesk() override { return m_printDesk; }
 
@@ -43,7 +43,8 @@ class QtPlatform final : public Platform
 };
 
 // Turns a filter of alternating display texts and patterns separated by "|" into Qt's
-// name filters, one per entry.
+// name filters, one per entry: the display text, then the entry's patterns in parentheses,
+// which a dialog that hides the filters' details does not show.
 QStringList NameFiltersFromPipeList(const QString& filter);
 
 } // namespace velm

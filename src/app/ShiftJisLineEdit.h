@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QLineEdit>
+#include "app/SingleLineEdit.h"
+
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+class QPaintEvent;
 
 namespace velm
 {
@@ -16,9 +20,15 @@ namespace velm
 // not even a character cut in half or one with two codes in the code page. Once the text
 // differs, bytes() encodes it.
 //
-// Whatever the user types, pastes or commits through an input method is made storable at
-// once (see MakeStorable), so the box always shows what bytes() will give.
-class ShiftJisLineEdit : public QLineEdit
+// Whatever the user types, pastes or commits through an input method is made one line
+// (see SingleLineEdit) and storable (see MakeStorable) at once, so the box always shows what
+// bytes() will give.
+//
+// The address-book file keeps only the first bytes of a value, as many as its column is
+// wide. With a column width set, the text beyond it is drawn on a light red ground and the
+// tooltip says how much the file keeps; nothing is cut at the box, since the store keeps
+// the whole value for the other files.
+class ShiftJisLineEdit : public SingleLineEdit
 {
     Q_OBJECT
 
@@ -28,10 +38,21 @@ class ShiftJisLineEdit : public QLineEdit
     void setBytes(std::string_view bytes);
     std::string bytes() const;
 
-  private:
-    class StorableTextValidator;
+    // Full-width digits and hyphens become ASCII as they arrive (MakeHalfWidthNumber), as
+    // the file's postal-code column expects.
+    void setHalfWidthNumbers(bool halfWidth);
 
-    StorableTextValidator* m_validator = nullptr;
+    // The width in bytes of the field's column in the address-book file.
+    void setFileColumnWidth(std::size_t bytes);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void markTextBeyondFileColumn();
+
+    bool m_halfWidthNumbers = false;
+    std::size_t m_fileColumnWidth = 0; // 0: no column to mark
     std::string m_filledBytes;
     QString m_filledText;
 };

@@ -6,20 +6,24 @@
 #include "app/TForm2.h"
 #include "app/Texts.h"
 #include "store/AddressBookFile.h"
+#include "store/CardLayout.h"
 #include "store/UserFolders.h"
 #include "text/PathParts.h"
 #include "text/StrictInt.h"
+#include "text/TypedText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <span>
@@ -33,32 +37,34 @@ namespace
 constexpr int kClientWidth = 582;
 constexpr int kClientHeight = 146;
 
-// Where a labelled edit box stands and what it looks like.
+// The field a labelled edit box shows, where it stands and what it looks like.
 struct CardBoxLayout {
+    ShortString CardRecord::*field;
     int left;
     int top;
     int width;
     int fontPixels;
 };
 
-// In record order: Name1, Name2, Yomi, Mark, Jusyo1, Jusyo2, PostNo, Tel, biko1, biko2, biko3.
+// In record order.
 constexpr std::array<CardBoxLayout, CardRecord::kFieldCount> kCardBoxes{{
-    {48, 40, 137, 13},
-    {200, 40, 137, 13},
-    {376, 40, 137, 12},
-    {544, 40, 25, 12},
-    {48, 64, 289, 13},
-    {48, 88, 289, 13},
-    {48, 112, 65, 13},
-    {148, 112, 119, 13},
-    {376, 64, 193, 13},
-    {376, 88, 193, 13},
-    {296, 112, 273, 13},
+    {&CardRecord::Name1, 48, 40, 137, 13},
+    {&CardRecord::Name2, 200, 40, 137, 13},
+    {&CardRecord::Yomi, 376, 40, 137, 12},
+    {&CardRecord::Mark, 544, 40, 25, 12},
+    {&CardRecord::Jusyo1, 48, 64, 289, 13},
+    {&CardRecord::Jusyo2, 48, 88, 289, 13},
+    {&CardRecord::PostNo, 48, 112, 65, 13},
+    {&CardRecord::Tel, 148, 112, 119, 13},
+    {&CardRecord::biko1, 376, 64, 193, 13},
+    {&CardRecord::biko2, 376, 88, 193, 13},
+    {&CardRecord::biko3, 296, 112, 273, 13},
 }};
 static_assert(kCardBoxes.size() == texts::kCardBoxLabels.size());
 
 constexpr int kBoxHeight = 20;
 constexpr int kBoxLabelGap = 3;
+constexpr int kLineEditInnerMargin = 2;
 
 void PlaceLabel(QLabel* label, int left, int top, const QFont& font)
 {
@@ -169,9 +175,15 @@ void TForm1::createComponents()
     Label3 = MakeLabel(client, QString::fromUtf8(texts::kCardNumberLabel), 22, 18,
                        AppFonts::Proportional(13));
 
-    DNo = new QLineEdit(QStringLiteral("1"), client);
+    DNo = new SingleLineEdit(client);
+    DNo->setText(QStringLiteral("1"));
     DNo->setFont(AppFonts::Proportional(16));
     DNo->setGeometry(48, 12, 33, 20);
+    // Input methods type full-width digits by default; the jump reads ASCII ones.
+    DNo->setTextRule([](std::u16string& text, std::size_t&) { MakeHalfWidthDigits(text); });
+    // QLineEdit keeps 2 pixels between its frame and its text on either side, which leaves
+    // too little of the 33 pixels for three digits of the 16-pixel font.
+    DNo->setTextMargins(-kLineEditInnerMargin, 0, -kLineEditInnerMargin, 0);
 
     UpDown1 = new UpDown(client);
     UpDown1->setGeometry(81, 12, 32, 20);
@@ -234,6 +246,7 @@ void TForm1::createCardBoxes()
         auto* box = new ShiftJisLineEdit(client);
         box->setFont(AppFonts::FixedPitch(layout.fontPixels));
         box->setGeometry(layout.left, layout.top, layout.width, kBoxHeight);
+        box->setFileColumnWidth(card_layout::ColumnWidth(layout.field));
         *members[i] = box;
 
         auto* label = new QLabel(QString::fromUtf8(texts::kCardBoxLabels[i]), client);
@@ -242,6 +255,10 @@ void TForm1::createCardBoxes()
                     layout.top + (kBoxHeight - label->height()) / 2);
         label->setBuddy(box);
     }
+    // The file's postal-code column expects ASCII digits, and full-width ones take twice
+    // the bytes of a column that is cut on saving.
+    PostNo->setHalfWidthNumbers(true);
+    Tel->setHalfWidthNumbers(true);
 }
 
 void TForm1::createMenus()
@@ -249,6 +266,9 @@ void TForm1::createMenus()
     for (const MenuLayout& layout : kMenuBar) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.caption));
         this->*layout.menu = menu;
+        // A command acts on the text as the user sees it, composition included. Opening the
+        // menu commits it while its box still has the focus; a shortcut commits it as well.
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::commitCompositions);
         for (const MenuItemLayout& item : layout.items) {
             if (!item.action) {
                 menu->addSeparator();
@@ -257,8 +277,10 @@ void TForm1::createMenus()
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             this->*item.action = action;
             if (item.command)
-                connect(action, &QAction::triggered, this,
-                        [this, command = item.command] { (this->*command)(); });
+                connect(action, &QAction::triggered, this, [this, command = item.command] {
+                    commitCompositions();
+                    (this->*command)();
+                });
         }
     }
     // The print items and the timer wait for their tools (FormCreate).
@@ -317,8 +339,20 @@ void TForm1::FormShow()
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    if (!m_shownBefore)
+        centreOnScreen();
+    m_shownBefore = true;
+    FormShow();
+}
+
+void TForm1::centreOnScreen()
+{
+    // Before the first show the frame is not known yet, so the window itself is centred.
+    QRect area = frameGeometry();
+    area.moveCenter(screen()->availableGeometry().center());
+    move(area.topLeft());
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -333,6 +367,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)
         adjustSelectionOnFocus(watched);
+    // Text an input method commits into DNo is typed text, as a key press is.
+    if (event->type() == QEvent::InputMethod && watched == DNo &&
+        !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty())
+        Button3->show();
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -343,7 +381,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     FormKeyDown(keyEvent);
     if (watched == DNo)
         return DNoKeyPress(keyEvent);
-    return false;
+    return pressButtonWithEnter(widget, keyEvent);
+}
+
+bool TForm1::pressButtonWithEnter(QWidget* focused, const QKeyEvent* event)
+{
+    // Enter presses a focused button as Space does, on the key's press.
+    auto* button = qobject_cast<QPushButton*>(focused);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!button || !enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    button->click();
+    return true;
+}
+
+void TForm1::commitCompositions()
+{
+    DNo->commitComposition();
+    for (ShiftJisLineEdit* box : cardBoxes())
+        box->commitComposition();
 }
 
 void TForm1::adjustSelectionOnFocus(QObject* watched)
@@ -464,6 +520,9 @@ QString TForm1::refusalNotice(AddressBookRefusal refusal)
 
 void TForm1::takeLoadedCards(std::vector<CardRecord> cards)
 {
+    // A typed but unconfirmed number gives way to the card the user sees, which is the
+    // card shown again after the new cards are in.
+    settleCardNumber();
     m_store.replaceCards(std::move(cards));
     cardsChanged();
     followCardCount();
@@ -494,7 +553,10 @@ std::optional<std::string> TForm1::readFileOrReport(const std::string& path)
 {
     auto read = ReadWholeFile(path);
     if (const auto* failure = std::get_if<FileFailure>(&read)) {
-        showFileError(*failure);
+        if (failure->kind == FileFailure::Kind::TooLarge)
+            m_platform.notice(QString::fromUtf8(texts::kFileTooLarge));
+        else
+            showFileError(*failure);
         return std::nullopt;
     }
     return std::get<std::string>(std::move(read));

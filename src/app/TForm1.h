@@ -24,7 +24,6 @@ class QAction;
 class QFrame;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -33,6 +32,7 @@ namespace velm
 
 class CardListWindow;
 class ShiftJisLineEdit;
+class SingleLineEdit;
 class TForm2;
 
 // The main window: the card editor. It shows one card of the card store at a time in
@@ -113,7 +113,7 @@ class TForm1 final : public QMainWindow
 
     // The widgets, under the names the commands know them by.
     QLabel* Label3 = nullptr;
-    QLineEdit* DNo = nullptr;
+    SingleLineEdit* DNo = nullptr;
     UpDown* UpDown1 = nullptr;
     QPushButton* Button3 = nullptr;
     QLabel* Label4 = nullptr;
@@ -172,6 +172,16 @@ class TForm1 final : public QMainWindow
 
     void adjustSelectionOnFocus(QObject* watched);
 
+    // Centres the window on its screen; the window manager may still place it elsewhere.
+    void centreOnScreen();
+
+    // Presses the focused push button when the key is Enter; returns whether it did.
+    bool pressButtonWithEnter(QWidget* focused, const QKeyEvent* event);
+
+    // Commits what an input method is composing in DNo or a card box into that box, so
+    // that the command about to act sees it, as if the user had confirmed it first.
+    void commitCompositions();
+
     // The eleven card boxes in record order.
     std::array<ShiftJisLineEdit*, CardRecord::kFieldCount> cardBoxes() const;
 
@@ -212,7 +222,8 @@ class TForm1 final : public QMainWindow
     // Shows a file failure in the error dialog.
     void showFileError(const FileFailure& failure);
 
-    // Reads a whole file; on failure shows the error dialog and returns nothing.
+    // Reads a whole file; on failure returns nothing after the error dialog, or after a
+    // notice for a file larger than the program reads.
     std::optional<std::string> readFileOrReport(const std::string& path);
 
     // The cards of the file at `path` as `parse` reads them. When the file cannot be read
@@ -307,6 +318,7 @@ class TForm1 final : public QMainWindow
 
     Platform& m_platform;
     CardStore m_store;
+    bool m_shownBefore = false;
     // Made when first opened; a child window, deleted with this one.
     CardListWindow* m_cardList = nullptr;
     // Where backups of address-book files are kept; nothing when the user has no folder for

@@ -32,7 +32,6 @@ bool TForm1::keepAddressBookPathIf(std::string path, const std::function<bool()>
 
 void TForm1::Open1Click()
 {
-    settleCardNumber();
     const std::optional<std::string> chosen =
         chooseFile(Platform::Dialog::Open, texts::kOpenTitle, texts::kAddressBookFiles,
                    m_store.AddressBookPath);
@@ -66,6 +65,7 @@ void TForm1::PrintAddrClick()
 
 bool TForm1::FormCloseQuery()
 {
+    commitCompositions();
     settleCardNumber();
     // The commit stays done whatever the answer, also when the window stays open.
     if (m_store.CardEdited && !ikkentoroku())

@@ -18,7 +18,10 @@ void TForm1::About1Click()
 
 void TForm1::M1Click()
 {
-    m_platform.shellOpen(QFile::decodeName(pathInExeDir(texts::kManual).c_str()));
+    const QString manual = QFile::decodeName(pathInExeDir(texts::kManual).c_str());
+    // Without a program to show it, the user can still open the manual by its path.
+    if (!m_platform.shellOpen(manual))
+        m_platform.notice(QString::fromUtf8(texts::kManualNotOpened) + QLatin1Char('\n') + manual);
 }
 
 void TForm1::ZanterClick()

@@ -64,9 +64,6 @@ bool TForm1::ORBIwrite()
 
 bool TForm1::ORBIread()
 {
-    // A typed but unconfirmed number gives way to the card the user sees, which is the
-    // card shown again after the import.
-    settleCardNumber();
     std::optional<std::vector<CardRecord>> cards = readCards(m_store.InterchangePath, &ParseOrbi);
     if (!cards)
         return false;

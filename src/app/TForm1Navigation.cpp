@@ -20,11 +20,13 @@ namespace
 const QColor kTotalLabelHoverColour(0, 255, 255);
 
 // Whether the key typed a character into the box: printable keys, Backspace and Enter do;
-// keys without a character (arrows, function keys) and Delete do not.
+// keys without a character (arrows, function keys), Delete, and Tab, which moves the focus,
+// do not.
 bool TypesCharacter(const QKeyEvent* event)
 {
     const QString text = event->text();
-    return !text.isEmpty() && text.front() != QChar(0x7f);
+    const bool movesFocus = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    return !text.isEmpty() && text.front() != QChar(0x7f) && !movesFocus;
 }
 
 bool IsEnter(const QKeyEvent* event)
@@ -39,8 +41,10 @@ bool TForm1::UpDown1ChangingEx(UpDown::Direction direction)
     // A step starts from the card on screen, whatever was typed into DNo. A position set by
     // code (the jump, a load) has put DNo where it wants it already.
     const bool stepping = UpDown1->isStepping();
-    if (stepping)
+    if (stepping) {
+        commitCompositions();
         settleCardNumber();
+    }
     // Card 1 is the lowest reachable card, although the control's minimum is 0.
     const bool allowed = !(UpDown1->position() == 1 && direction == UpDown::Direction::Down);
     // Only a step raises the maximum: the commit that follows it counts the named card, so
@@ -74,11 +78,14 @@ bool TForm1::DNoKeyPress(QKeyEvent* event)
     if (!IsEnter(event))
         return false;
     Button3Click();
+    // The next number typed replaces the one jumped to.
+    DNo->selectAll();
     return true;
 }
 
 void TForm1::Button3Click()
 {
+    commitCompositions();
     const int card = jumpTarget();
     DNo->setText(QString::number(card));
     UpDown1->setPosition(card);
@@ -116,6 +123,7 @@ void TForm1::stepWithCtrl(UpDown::Button button)
 
 void TForm1::Label5Click()
 {
+    commitCompositions();
     DNo->setText(QString::number(m_store.CardCount));
     Button3Click();
 }
@@ -139,6 +147,7 @@ void TForm1::paintTotalLabel(const QColor& colour)
 
 void TForm1::Button1Click()
 {
+    commitCompositions();
     settleCardNumber();
     Name1->setFocus();
     if (!m_store.insertBlank(UpDown1->position())) {
@@ -152,6 +161,7 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
+    commitCompositions();
     settleCardNumber();
     Name1->setFocus();
     const std::optional<int> card = currentCardNumber();

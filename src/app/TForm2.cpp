@@ -40,6 +40,9 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), m_platfor
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(texts::kProgramName));
     setModal(false);
+    // A fixed dialog: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(AppFonts::Proportional(12));
     setFixedSize(kClientWidth, kClientHeight);
 

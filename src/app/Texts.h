@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,22 @@ inline constexpr std::string_view kDeleteButton = "削除";
 inline constexpr std::array<std::string_view, 11> kCardBoxLabels{
     "名前１", "２", "読み", "印", "住所１", "住所２", "〒", "電話", "会社", "所属", "メモ"};
 
+// The tooltip of a card box: how much of its value the address-book file keeps, as in
+// 住所録ファイルには全角20文字（40バイト）まで保存されます for a column of 40 bytes.
+inline constexpr std::string_view kFileColumnBeforeCharacters = "住所録ファイルには全角";
+inline constexpr std::string_view kFileColumnBeforeBytes = "文字（";
+inline constexpr std::string_view kFileColumnAfterBytes = "バイト）まで保存されます";
+
+inline std::string FileColumnTooltip(std::size_t bytes)
+{
+    std::string tooltip(kFileColumnBeforeCharacters);
+    tooltip += std::to_string(bytes / 2);
+    tooltip += kFileColumnBeforeBytes;
+    tooltip += std::to_string(bytes);
+    tooltip += kFileColumnAfterBytes;
+    return tooltip;
+}
+
 // The menus and their items.
 inline constexpr std::string_view kFileMenu = "住所録(&F)";
 inline constexpr std::string_view kOpenItem = "開(&O)";
@@ -82,6 +99,8 @@ inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて
 inline constexpr std::string_view kNoCards = "住所録カードがありません";
 inline constexpr std::string_view kTooManyCardsToRead =
     "カードが999件を超えているため読み込めません";
+// Any file a command reads: the notice of one larger than the program reads (64 MiB).
+inline constexpr std::string_view kFileTooLarge = "ファイルが大きすぎます（64MBまで）";
 inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
 inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
@@ -179,6 +198,11 @@ inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルで
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
 
+// 解説 when the desktop has no program that opens the manual: this, then on a line of its
+// own the manual's full path.
+inline constexpr std::string_view kManualNotOpened =
+    "解説を開くプログラムが見つかりません。次のファイルをブラウザで開いてください。";
+
 // The card list window: its caption, the search box's hint and the column headers, left to
 // right.
 inline constexpr std::string_view kCardListTitle = "カード一覧";
@@ -230,11 +254,12 @@ inline constexpr std::array<std::string_view, 17> kMenuItems{
 // The questions, notices, their captions, the file dialogs' titles, the card list's caption
 // and the texts of the postcard summary, which the manual quotes; the sheet messages follow
 // the name of each sheet.
-inline constexpr std::array<std::string_view, 20> kQuotedMessages{
-    kNoCards,           kTooManyCardsToRead, kStoreFull,          kDeleteQuestion, kDeleteCaption,
-    kOverwriteQuestion, kOverwriteCaption,   kSaveQuestion,       kSaveCaption,    kSheetCaption,
-    kNotInterchange,    kExportedAfterCount, kImportedAfterCount, kOpenTitle,      kSaveAsTitle,
-    kImportTitle,       kExportTitle,        kNoBackups,          kRestoreTitle,   kCardListTitle};
+inline constexpr std::array<std::string_view, 22> kQuotedMessages{
+    kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
+    kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
+    kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
+    kSaveAsTitle,   kImportTitle,        kExportTitle,        kNoBackups,          kRestoreTitle,
+    kCardListTitle, kManualNotOpened};
 inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
     kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
     kPostcardsTextCutBeforeCards};

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 #include <algorithm>
 #include <limits>
@@ -29,6 +31,31 @@ bool FitsInt16(int value)
            value <= std::numeric_limits<qint16>::max();
 }
 
+// An arrow of the control. The arrows never take the focus themselves, so each draws the
+// focus mark while the control has it.
+class Arrow : public QToolButton
+{
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        if (!parentWidget()->hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect mark;
+        mark.initFrom(this);
+        mark.rect =
+            rect().adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset, -kFocusMarkInset);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+    }
+
+  private:
+    static constexpr int kFocusMarkInset = 2;
+};
+
 } // namespace
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent)
@@ -48,7 +75,7 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent)
 
 QToolButton* UpDown::makeArrow(Button button)
 {
-    auto* arrow = new QToolButton(this);
+    auto* arrow = new Arrow(this);
     const bool isNext = button == Button::Next;
     arrow->setObjectName(isNext ? QStringLiteral("nextArrow") : QStringLiteral("previousArrow"));
     arrow->setArrowType(isNext ? Qt::RightArrow : Qt::LeftArrow);
@@ -138,6 +165,24 @@ void UpDown::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void UpDown::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    updateArrows();
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    updateArrows();
+}
+
+void UpDown::updateArrows()
+{
+    m_previous->update();
+    m_next->update();
 }
 
 bool UpDown::event(QEvent* event)

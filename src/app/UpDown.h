@@ -18,7 +18,8 @@ namespace velm
 // the range while it runs; the range is always read again after it returns.
 //
 // The arrows step once when pressed and keep stepping while held. Clicking them does not
-// take the keyboard focus; the control itself takes it by Tab. While focused, Left and Right
+// take the keyboard focus; the control itself takes it by Tab, and then the arrows show the
+// focus mark. While focused, Left and Right
 // without Ctrl, Alt or Meta act as presses of the left and right arrow; with one of those
 // modifiers the keys are left to the window, which handles Ctrl+Left/Right itself.
 //
@@ -75,6 +76,8 @@ class UpDown : public QWidget
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
@@ -83,6 +86,7 @@ class UpDown : public QWidget
     bool changeAllowed(qint16 value, Direction direction) const;
     void keepPositionInRange();
     void releaseArrows();
+    void updateArrows();
 
     qint16 m_minimum = 0;
     qint16 m_maximum = 1;

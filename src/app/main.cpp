@@ -1,4 +1,5 @@
 #include "app/AppFonts.h"
+#include "app/InputMethodModule.h"
 #include "app/QtPlatform.h"
 #include "app/TForm1.h"
 
@@ -11,6 +12,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Qt loads its input method while the application object is created.
+    velm::ChooseInputMethodModule();
     QApplication application(argc, argv);
     // The application ID that names the installed desktop entry and icon, so that the desktop
     // shows the window under the entry's name and icon.

@@ -4,7 +4,6 @@
 #include "blent/PrintFormat.h"
 #include "store/FileIo.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -20,11 +19,11 @@ QString ReasonFor(const FileFailure& failure)
         return texts::kNotFound;
     case FileFailure::Kind::AccessDenied:
         return texts::kAccessDenied;
+    case FileFailure::Kind::TooLarge:
+        return texts::kTooLarge;
     case FileFailure::Kind::Other:
         break;
     }
-    if (failure.systemError == EFBIG)
-        return texts::kTooLarge;
     return texts::kInputOutputError.arg(failure.systemError);
 }
 

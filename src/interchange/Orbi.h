@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interchange/OrbiColumns.h"
 #include "store/CardRecord.h"
 
 #include <array>
@@ -28,8 +29,24 @@ std::string FormatOrbi(const CardStore& store, bool mameJoin);
 
 inline constexpr int kOrbiColumns = 50;
 
-// The tag of each of the 50 columns of the data lines; an empty slot drops its column.
-using InterchangeTags = std::array<std::string, kOrbiColumns>;
+// The tag of each of the 50 columns of the data lines, as the last tag line set them: one
+// of the ten known tags, or nothing, and then the data lines drop that column.
+class InterchangeTags
+{
+  public:
+    // The known column that slot `slot` (from 0) names, or nothing.
+    const OrbiColumn* column(std::size_t slot) const { return m_columns[slot]; }
+
+    // The tag in slot `slot`, empty when there is none.
+    std::string_view tag(std::size_t slot) const;
+
+  private:
+    friend void ORBIkaiseki(std::string_view line, InterchangeTags& tags);
+
+    std::array<const OrbiColumn*, kOrbiColumns> m_columns{};
+    // The slots from this one on name no column.
+    std::size_t m_named = 0;
+};
 
 enum class OrbiRefusal {
     NotOrbi, // the first line holds no "ORBI": "ＯＲＢＩファイルではありません"
@@ -53,7 +70,9 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view by
 std::string NextValue(std::string_view& line);
 
 // Reads the rest of a tag line into `tags`, setting all 50 slots anew: slot i holds the
-// i-th value when that is one of the ten known tags, and is empty otherwise.
+// i-th value when that is one of the ten known tags, and is empty otherwise. The work is
+// that of the values read and of the slots the previous line named, never all 50 for a
+// short line: a file of millions of short tag lines takes one pass over its bytes.
 void ORBIkaiseki(std::string_view line, InterchangeTags& tags);
 
 // Splits an address value into Jusyo1 and Jusyo2 of `card`: at the first backslash-n pair,

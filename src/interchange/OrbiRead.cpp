@@ -81,26 +81,13 @@ std::size_t FirstSpace(std::string_view value)
     return std::min(ascii, fullWidth);
 }
 
-bool IsKnownTag(std::string_view value)
+// The known column whose tag is `value`, or none.
+const OrbiColumn* KnownColumn(std::string_view value)
 {
-    return std::any_of(kKnownColumns.begin(), kKnownColumns.end(),
-                       [value](const OrbiColumn& column) { return column.tag == value; });
-}
-
-// The known column that each of the 50 slots names, or none. Looked up once per tag line,
-// so that the data lines need no comparison of tags.
-using SlotColumns = std::array<const OrbiColumn*, kOrbiColumns>;
-
-SlotColumns ColumnsOf(const InterchangeTags& tags)
-{
-    SlotColumns columns{};
-    for (std::size_t i = 0; i < tags.size(); ++i) {
-        for (const OrbiColumn& column : kKnownColumns) {
-            if (column.tag == tags[i])
-                columns[i] = &column;
-        }
-    }
-    return columns;
+    const auto* known =
+        std::find_if(kKnownColumns.begin(), kKnownColumns.end(),
+                     [value](const OrbiColumn& column) { return column.tag == value; });
+    return known == kKnownColumns.end() ? nullptr : known;
 }
 
 void StoreColumn(CardRecord& card, const OrbiColumn& column, std::string_view value)
@@ -113,13 +100,13 @@ void StoreColumn(CardRecord& card, const OrbiColumn& column, std::string_view va
 
 // Fills a blank card from the rest of a data line: each of the first 50 values goes to the
 // field its column names; a value in a slot without a known tag is dropped.
-void FillCard(CardRecord& card, std::string_view line, const SlotColumns& columns)
+void FillCard(CardRecord& card, std::string_view line, const InterchangeTags& tags)
 {
     ValueCursor cursor{line};
-    for (std::size_t i = 0; i < columns.size() && !cursor.rest.empty(); ++i) {
+    for (std::size_t i = 0; i < kOrbiColumns && !cursor.rest.empty(); ++i) {
         const std::string_view value = TakeValue(cursor);
-        if (columns[i] != nullptr)
-            StoreColumn(card, *columns[i], value);
+        if (const OrbiColumn* column = tags.column(i))
+            StoreColumn(card, *column, value);
     }
 }
 
@@ -139,15 +126,21 @@ std::string NextValue(std::string_view& line)
     return value;
 }
 
+std::string_view InterchangeTags::tag(std::size_t slot) const
+{
+    return m_columns[slot] ? m_columns[slot]->tag : std::string_view();
+}
+
 void ORBIkaiseki(std::string_view line, InterchangeTags& tags)
 {
-    tags.fill(std::string());
     ValueCursor cursor{line};
-    for (std::size_t i = 0; i < tags.size() && !cursor.rest.empty(); ++i) {
-        const std::string_view value = TakeValue(cursor);
-        if (IsKnownTag(value))
-            tags[i] = value;
-    }
+    std::size_t read = 0;
+    for (; read < kOrbiColumns && !cursor.rest.empty(); ++read)
+        tags.m_columns[read] = KnownColumn(TakeValue(cursor));
+    // Only the slots that the previous line named can hold a column past these.
+    if (tags.m_named > read)
+        std::fill(tags.m_columns.begin() + read, tags.m_columns.begin() + tags.m_named, nullptr);
+    tags.m_named = read;
 }
 
 void PADR2(CardRecord& card, std::string_view value)
@@ -174,7 +167,6 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view by
         return OrbiRefusal::NotOrbi;
 
     InterchangeTags tags;
-    SlotColumns columns{};
     std::vector<CardRecord> cards;
     // Room for as many cards as the file could hold if its lines were as short as any data
     // line the export writes, so that a full file is read without moving its cards as the
@@ -189,11 +181,10 @@ std::variant<std::vector<CardRecord>, OrbiRefusal> ParseOrbi(std::string_view by
         const std::string_view recordType = line.substr(0, kRecordTypeLength - 1);
         if (recordType == kTagRecord) {
             ORBIkaiseki(WithoutRecordType(line), tags);
-            columns = ColumnsOf(tags);
         } else if (recordType == kDataRecord) {
             if (cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
                 return OrbiRefusal::TooManyCards;
-            FillCard(cards.emplace_back(), WithoutRecordType(line), columns);
+            FillCard(cards.emplace_back(), WithoutRecordType(line), tags);
         }
         if (reader.atEnd())
             break;

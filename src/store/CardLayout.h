@@ -60,6 +60,18 @@ constexpr std::size_t LineWidth(CardLine columns)
     return width;
 }
 
+// The width of the column that holds `field`.
+constexpr std::size_t ColumnWidth(ShortString CardRecord::*field)
+{
+    for (const CardLine line : kCardLines) {
+        for (const CardColumn& column : line) {
+            if (column.field == field)
+                return column.width;
+        }
+    }
+    return 0;
+}
+
 static_assert(std::ranges::all_of(kCardLines,
                                   [](CardLine line) { return LineWidth(line) == kLineWidth; }));
 

@@ -18,6 +18,8 @@ std::string FileFailure::message() const
         return "File not found";
     case Kind::AccessDenied:
         return "File access denied";
+    case Kind::TooLarge:
+        return "File too large";
     case Kind::Other:
         break;
     }
@@ -83,6 +85,11 @@ FileFailure LastError()
     return FileFailure::fromErrno(errno);
 }
 
+FileFailure TooLarge()
+{
+    return {FileFailure::Kind::TooLarge, EFBIG};
+}
+
 // Reads to the end straight into `out`, growing it a block at a time whenever it is full,
 // and cuts it to what was read. Sized beforehand to the file's size and a byte more, a
 // regular file is read by one call and its end found by a second.
@@ -93,7 +100,7 @@ std::optional<FileFailure> ReadAll(int fd, std::size_t limit, std::string& out)
     for (;;) {
         if (filled == out.size()) {
             if (filled > limit)
-                return FileFailure{FileFailure::Kind::Other, EFBIG};
+                return TooLarge();
             out.resize(std::min(limit + 1, filled + std::max(kBlock, filled)));
         }
         const ssize_t got = ::read(fd, out.data() + filled, out.size() - filled);
@@ -160,15 +167,20 @@ std::variant<mode_t, FileFailure> PermissionsForTarget(const std::string& target
         return FileFailure{FileFailure::Kind::AccessDenied, EISDIR};
     if (::access(target.c_str(), W_OK) != 0)
         return LastError();
+    // The system lets root write anything; a file that nobody may write is refused for
+    // everyone, so that marking it read-only protects it also from a program run as root.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return FileFailure{FileFailure::Kind::AccessDenied, EACCES};
     return static_cast<mode_t>(info.st_mode & 07777);
 }
 
+// A short name in the target's folder, so that the rename replaces the file within one file
+// system, and a target whose name is as long as the system allows still gets a temporary.
 std::string TemporaryNameTemplate(const std::string& target)
 {
     const std::size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    return directory + name + ".XXXXXX";
+    return directory + ".velm-XXXXXX";
 }
 
 std::optional<FileFailure> FillTemporary(FileDescriptor& file, mode_t mode, std::string_view bytes)
@@ -198,7 +210,7 @@ std::variant<std::string, FileFailure> ReadWholeFile(const std::string& path, st
     if (S_ISDIR(info.st_mode))
         return FileFailure::fromErrno(EISDIR);
     if (S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) > limit)
-        return FileFailure{FileFailure::Kind::Other, EFBIG};
+        return TooLarge();
     std::string bytes;
     if (S_ISREG(info.st_mode))
         bytes.resize(static_cast<std::size_t>(info.st_size) + 1);

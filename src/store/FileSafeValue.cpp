@@ -28,12 +28,14 @@ bool MayNeedMakingSafe(std::string_view value)
     return false;
 }
 
-// The character of `value` that starts at `at`: a lead byte with the byte after it, or a
-// single byte.
+// The character of `value` that starts at `at`: a lead byte with a trail byte after it, or
+// a single byte. A lead byte before any other byte stands alone, as the codec reads it, so
+// that the byte after it, LF among them, is a character of its own.
 std::string_view CharacterAt(std::string_view value, std::size_t at)
 {
-    const bool doubleByte =
-        IsLeadByte(static_cast<unsigned char>(value[at])) && at + 1 < value.size();
+    const bool doubleByte = IsLeadByte(static_cast<unsigned char>(value[at])) &&
+                            at + 1 < value.size() &&
+                            IsTrailByte(static_cast<unsigned char>(value[at + 1]));
     return value.substr(at, doubleByte ? 2 : 1);
 }
 

@@ -8,31 +8,34 @@
 
 // The one rule for what a card value may hold. The address-book file closes every value
 // with "】" (0x81 0x7A) and its reader finds that pair byte-wise, so a value holding the
-// pair would end early and shift the fields after it. Every way into a card goes through
-// this rule: the edit box as the user types, the commit of the boxes, the ＯＲＢＩ import
-// and the writer of the file.
+// pair would end early and shift the fields after it; and its reader ends a line at LF, so
+// a value holding LF would cut its card line in two and end the reading there. Every way
+// into a card goes through this rule: the edit box as the user types, the commit of the
+// boxes, the ＯＲＢＩ import and the writer of the file.
 
 namespace velm
 {
 
-// What one character of a value becomes: "】" becomes "］", and a "z" right after a
-// double-byte character whose second byte is 0x81 becomes "ｚ"; every other character
-// stays. `character` is one Shift-JIS character, a single byte or a lead byte and the byte
-// after it; `afterCloseLead` says whether the character before it, as it is kept, is
-// double-byte and ends in 0x81.
+// What one character of a value becomes: "】" becomes "］", a "z" right after a
+// double-byte character whose second byte is 0x81 becomes "ｚ", and LF becomes a space;
+// every other character stays, CR among them. `character` is one Shift-JIS character, a
+// single byte or a lead byte and a trail byte; `afterCloseLead` says whether the character
+// before it, as it is kept, is double-byte and ends in 0x81.
 constexpr std::string_view FileSafeCharacter(std::string_view character, bool afterCloseLead)
 {
     if (character == "\x81\x7A") // 】
         return "\x81\x6E";       // ］
     if (character == "z" && afterCloseLead)
         return "\x82\x9A"; // ｚ
+    if (character == "\n")
+        return " ";
     return character;
 }
 
 // Every character that FileSafeCharacter changes holds one of these bytes, so a value
 // without any of them is kept as it is without walking its characters. A test checks this
 // against the rule for every character.
-inline constexpr std::string_view kBytesOfUnsafeCharacters = "z";
+inline constexpr std::string_view kBytesOfUnsafeCharacters = "z\n";
 
 // The value with FileSafeCharacter applied to each of its characters, cut to 255 bytes. A
 // lone lead byte at the end is kept.

@@ -141,4 +141,20 @@ std::string EncodeShiftJis(std::u32string_view text)
     return bytes;
 }
 
+std::size_t UnitsWithinBytes(std::u16string_view text, std::size_t byteCount)
+{
+    std::size_t units = 0;
+    std::size_t bytes = 0;
+    while (units < text.size()) {
+        const char16_t unit = text[units];
+        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && units + 1 < text.size() &&
+                          text[units + 1] >= 0xDC00 && text[units + 1] <= 0xDFFF;
+        bytes += pair ? 1 : EncodeShiftJisChar(unit).value_or("?").size();
+        if (bytes > byteCount)
+            break;
+        units += pair ? 2 : 1;
+    }
+    return units;
+}
+
 } // namespace velm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,5 +28,10 @@ std::optional<std::string> EncodeShiftJisChar(char32_t c);
 
 // Encodes the text; a character code page 932 cannot hold becomes "?".
 std::string EncodeShiftJis(std::u32string_view text);
+
+// How many UTF-16 units at the start of `text` hold the characters that EncodeShiftJis puts
+// wholly within its first `byteCount` bytes. A surrogate pair is one character, encoded as
+// "?".
+std::size_t UnitsWithinBytes(std::u16string_view text, std::size_t byteCount);
 
 } // namespace velm

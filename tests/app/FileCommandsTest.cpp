@@ -4,15 +4,19 @@
 #include "store/FileIo.h"
 #include "support/Cards.h"
 #include "support/SameBytes.h"
+#include "text/ShiftJisCodec.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -169,6 +173,7 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
             ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QStringLiteral("refused.txt")));
         }
         TypeInto(form.Tel, QStringLiteral("555"));
+        TypeInto(form.DNo, QStringLiteral("2"));
 
         fixture.platform.dialogResults.push_back(Q(refused));
         form.Open1Click();
@@ -180,6 +185,8 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
         ExpectAddressBookFile(fixture, form, "", "addr.txt");
         EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("addr.orb"));
         EXPECT_EQ(form.store().CardCount, 2);
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2")) << "the typed number waits on";
+        EXPECT_TRUE(form.Button3->isVisible());
 
         // The next save goes to the file on show, never into the refused one.
         form.Save1Click();
@@ -189,6 +196,42 @@ TEST(FileOpen, ARefusedOrUnreadableFileLeavesEverythingOnThePreviousFile)
             ExpectBytes(refused, *c.bytes);
         EXPECT_EQ(fs::is_directory(refused), c.asFolder);
     }
+}
+
+// Text pasted, committed by an input method or typed in full width reaches the file on the
+// lines it belongs to, and the file gives every card back whole.
+TEST(FileSave, TextArrivingInTheBoxesKeepsEveryCardWhole)
+{
+    std::vector<CardRecord> five;
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        five.push_back(MakeCard({.Name1 = name}));
+    FormFixture fixture;
+    TForm1& form = StartShown(fixture, five);
+
+    form.Jusyo1->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("東京都千代田区丸の内\n１－１－１"));
+    QTest::keyClick(form.Jusyo1, Qt::Key_V, Qt::ControlModifier);
+    form.biko3->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("a\r\nb\tc\u2028"));
+    QTest::keyClick(form.biko3, Qt::Key_V, Qt::ControlModifier);
+    form.PostNo->setFocus();
+    SendInputMethodEvent(form.PostNo, {}, QStringLiteral("１００−０００１"));
+    form.Tel->setFocus();
+    for (const QChar c : QStringLiteral("０３ー１２３４－５６７８"))
+        QTest::sendKeyEvent(QTest::Click, form.Tel, Qt::Key_unknown, c, Qt::NoModifier);
+    form.Save1Click();
+
+    fixture.form.reset();
+    const TForm1& reloaded = fixture.start();
+    ASSERT_EQ(reloaded.store().CardCount, 5);
+    EXPECT_EQ(reloaded.store().card(1),
+              MakeCard({.Name1 = "A",
+                        .Jusyo1 = EncodeShiftJis(U"東京都千代田区丸の内 １－１－１"),
+                        .PostNo = "100-0001",
+                        .Tel = "03-1234-5678",
+                        .biko3 = "a b c"}));
+    for (int k = 2; k <= 5; ++k)
+        EXPECT_EQ(reloaded.store().card(k), five[static_cast<std::size_t>(k - 1)]);
 }
 
 TEST(FileSaveAs, ToANewNameCommitsWritesAndShowsTheNewFile)
@@ -279,6 +322,7 @@ TEST(FileCommands, CancelledDialogsChangeNothing)
         FormFixture fixture;
         TForm1& form = StartShown(fixture);
         TypeInto(form.Tel, QStringLiteral("1"));
+        TypeInto(form.DNo, QStringLiteral("2"));
         const QString caption = form.windowTitle();
 
         fixture.platform.dialogResults.push_back(std::nullopt);
@@ -287,6 +331,8 @@ TEST(FileCommands, CancelledDialogsChangeNothing)
         EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
         EXPECT_EQ(form.windowTitle(), caption);
         EXPECT_EQ(form.Tel->text(), QStringLiteral("1"));
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2"));
+        EXPECT_TRUE(form.Button3->isVisible());
         EXPECT_TRUE(form.store().CardEdited);
         EXPECT_FALSE(form.store().StoreModified);
         ExpectBytes(fixture.pathInExeDir("addr.txt"), AddressBookBytes(kCards));
@@ -561,6 +607,44 @@ TEST(FileSaveFailures, AReadOnlyFolderFailsCleanlyFromEveryCommand)
                 const PermissionsHold hold;
                 return FailedSave{QStringLiteral("File access denied"), command()};
             });
+    }
+}
+
+TEST(FileReading, AFileOverTheReadLimitIsRefusedWithANoticeByEveryCommandThatReads)
+{
+    // The start-up load has no command: it meets the file as addr.txt.
+    struct Case {
+        const char* what;
+        const char* file;
+        void (TForm1::*command)();
+    };
+    const Case cases[] = {
+        {"start-up", "addr.txt", nullptr},
+        {"開", "big.txt", &TForm1::Open1Click},
+        {"ＯＲＢＩ読み込み", "big.orb", &TForm1::Or1Click},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFixture fixture;
+        const std::string big = fixture.pathInExeDir(c.file);
+        // Sparse: the size without the disk space.
+        std::ofstream(big, std::ios::binary) << AddressBookBytes(kCards);
+        fs::resize_file(big, kDefaultReadLimit + 1);
+        TForm1& form = c.command ? StartShown(fixture) : fixture.start();
+        if (c.command) {
+            fixture.platform.dialogResults.push_back(Q(big));
+            (form.*c.command)();
+        }
+
+        EXPECT_EQ(fixture.platform.notices,
+                  std::vector<QString>{QStringLiteral("ファイルが大きすぎます（64MBまで）")});
+        EXPECT_TRUE(fixture.platform.errors.empty());
+        EXPECT_EQ(form.store().CardCount, c.command ? 2 : 0);
+        EXPECT_EQ(form.store().AddressBookPath, fixture.pathInExeDir("addr.txt"));
+        EXPECT_EQ(form.windowTitle(), c.command ? CaptionFor(fixture) : QStringLiteral("VELM"));
+        EXPECT_EQ(form.Label2->text(),
+                  c.command ? QStringLiteral("FILE : addr.txt") : QStringLiteral("FILE : "));
+        EXPECT_FALSE(form.store().StoreModified);
     }
 }
 

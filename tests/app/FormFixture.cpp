@@ -3,6 +3,8 @@
 #include "store/AddressBookFile.h"
 #include "support/Cards.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,6 +16,13 @@ namespace velm
 std::string AddressBookBytes(const std::vector<CardRecord>& cards)
 {
     return FormatAddressBook(*test::StoreHolding(cards));
+}
+
+void SendInputMethodEvent(QWidget* target, const QString& preedit, const QString& commit)
+{
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(target, &event);
 }
 
 FormFixture::FormFixture()

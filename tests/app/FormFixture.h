@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "store/CardRecord.h"
 
+#include <QString>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
@@ -19,6 +20,10 @@ inline const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
 
 // The bytes of an address-book file holding `cards`.
 std::string AddressBookBytes(const std::vector<CardRecord>& cards);
+
+// Sends `target` what an input method sends: `preedit` as the text being composed, and
+// `commit` as the text it puts into the box.
+void SendInputMethodEvent(QWidget* target, const QString& preedit, const QString& commit = {});
 
 // A program folder of its own for each test, and the main window started in it.
 class FormFixture

@@ -44,6 +44,24 @@ TEST(HelpCommands, ManualOpensFromTheProgramFolderEvenWhenMissing)
     EXPECT_TRUE(fixture.platform.errors.empty());
 }
 
+TEST(HelpCommands, WithoutAProgramThatOpensTheManualANoticeGivesItsFullPath)
+{
+    FormFixture fixture;
+    fixture.writeFile("velm.htm", "<!DOCTYPE html>");
+    fixture.platform.shellOpenFindsAProgram = false;
+    TForm1& form = fixture.start();
+
+    form.M1->trigger();
+
+    const QString manual = QString::fromStdString(fixture.pathInExeDir("velm.htm"));
+    EXPECT_EQ(fixture.platform.shellOpens, std::vector<QString>{manual});
+    EXPECT_EQ(fixture.platform.notices,
+              std::vector<QString>{QStringLiteral("解説を開くプログラムが見つかりません。"
+                                                  "次のファイルをブラウザで開いてください。\n") +
+                                   manual});
+    EXPECT_TRUE(fixture.platform.errors.empty());
+}
+
 TEST(HelpCommands, TimerStartsByItsExactPathWithItsSwitches)
 {
     FormFixture fixture;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,13 @@ struct InterchangeFixture : FormFixture {
     }
 };
 
+// Leaves the number box as typing `number` into it does: the number waits to be confirmed.
+void TypeCardNumber(TForm1& form, const QString& number)
+{
+    form.DNo->setText(number);
+    form.Button3->show();
+}
+
 // A small ＯＲＢＩ file as another program may write it: its own column order, and a
 // column whose tag this program does not know.
 std::string ForeignOrbi(int cards)
@@ -101,6 +109,7 @@ TEST(InterchangeCommands, DialogsStartFromTheInterchangePathAndCancelChangesNoth
         InterchangeFixture fixture;
         TForm1& form = *fixture.form;
         form.store().InterchangePath = fixture.pathInExeDir("earlier.orb");
+        TypeCardNumber(form, QStringLiteral("2"));
         fixture.platform.dialogResults.push_back(std::nullopt);
 
         (form.*c.item)->trigger();
@@ -118,6 +127,8 @@ TEST(InterchangeCommands, DialogsStartFromTheInterchangePathAndCancelChangesNoth
         EXPECT_TRUE(fixture.platform.questions.empty());
         EXPECT_EQ(QDir(fixture.folder.path()).entryList(QDir::Files),
                   QStringList{QStringLiteral("addr.txt")});
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2"));
+        EXPECT_FALSE(form.Button3->isHidden());
     }
 }
 
@@ -286,6 +297,32 @@ TEST(InterchangeImport, ReplacesTheStoreAndMovesTheAddressBookBesideTheFile)
     }
 }
 
+// What the manual warns of: the file label names the imported file while 上書き保存 writes
+// the ".txt" beside it, replacing a file of that name unasked; 名前をつけて保存 asks.
+TEST(InterchangeImport, SaveThenReplacesTheTextFileBesideTheImportUnasked)
+{
+    InterchangeFixture fixture;
+    TForm1& form = *fixture.form;
+    fixture.writeFile("book.orb", ForeignOrbi(1));
+    fixture.writeFile("book.txt", "another program's notes");
+    fixture.platform.dialogResults.push_back(fixture.chosen("book.orb"));
+    form.Or1->trigger();
+    ASSERT_EQ(form.Label2->text(), QStringLiteral("FILE : book.orb"));
+
+    form.Save1->trigger();
+
+    EXPECT_TRUE(fixture.platform.questions.empty());
+    EXPECT_EQ(fixture.readFile("book.txt"),
+              AddressBookBytes({MakeCard({.Name1 = "N1", .Tel = "01"})}));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("FILE : book.orb"));
+
+    fixture.platform.dialogResults.push_back(fixture.chosen("book.txt"));
+    fixture.platform.answers.push_back(Platform::Answer::Cancel);
+    form.SaveAs1->trigger();
+    ExpectOneQuestion(fixture.platform, kOverwrite, QStringLiteral("上書き確認"),
+                      Platform::Buttons::OkCancel);
+}
+
 TEST(InterchangeImport, AnUnconfirmedCardNumberGivesWayToTheCardOnScreen)
 {
     InterchangeFixture fixture;
@@ -345,6 +382,7 @@ TEST(InterchangeImport, RefusedFilesChangeNothingButTheInterchangePath)
         InterchangeFixture fixture;
         TForm1& form = *fixture.form;
         form.Tel->setText(QStringLiteral("pending edit"));
+        TypeCardNumber(form, QStringLiteral("2"));
         const QString captionBefore = form.windowTitle();
         if (c.bytes)
             fixture.writeFile("bad.orb", *c.bytes);
@@ -364,6 +402,8 @@ TEST(InterchangeImport, RefusedFilesChangeNothingButTheInterchangePath)
         EXPECT_EQ(form.UpDown1->maximum(), 4);
         EXPECT_EQ(form.Tel->text(), QStringLiteral("pending edit"));
         EXPECT_TRUE(form.store().CardEdited);
+        EXPECT_EQ(form.DNo->text(), QStringLiteral("2"));
+        EXPECT_FALSE(form.Button3->isHidden());
     }
 }
 

@@ -1,6 +1,12 @@
 #include "app/Texts.h"
+#include "interchange/Orbi.h"
+#include "sheets/Sheets.h"
 #include "store/CardStore.h"
+#include "store/FileIo.h"
+#include "store/FileSafeValue.h"
 #include "support/Bytes.h"
+#include "support/Cards.h"
+#include "text/ShiftJisCodec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,14 +22,26 @@
 #include <vector>
 
 // The manual that the build puts beside the program: valid UTF-8 HTML that opens in any
-// browser without scripts or other files, and documents every menu and message.
+// browser without scripts or other files, documents every menu and message, and whose
+// examples and figures are what the program does.
 
 namespace
 {
 
 using velm::test::HexBytes;
 namespace texts = velm::texts;
+using velm::CardRecord;
 using velm::CardStore;
+using velm::DecodeShiftJis;
+using velm::kDefaultReadLimit;
+using velm::kKnownColumns;
+using velm::kOrbiColumns;
+using velm::MakeStorable;
+using velm::OrbiColumn;
+using velm::ParseOrbi;
+using velm::ShortString;
+using velm::test::MakeCard;
+using velm::test::StoreHolding;
 
 std::string LowerCase(std::string_view text)
 {
@@ -159,6 +177,86 @@ std::vector<std::string> AttributeValues(const std::string& html, const std::str
          it != std::sregex_iterator(); ++it)
         values.push_back((*it)[1].str());
     return values;
+}
+
+// The code points of valid UTF-8 text.
+std::u32string DecodeUtf8(std::string_view text)
+{
+    std::u32string decoded;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        decoded += c;
+        i += static_cast<std::size_t>(length);
+    }
+    return decoded;
+}
+
+std::u16string ToUtf16(std::u32string_view text)
+{
+    std::u16string units;
+    for (const char32_t c : text) {
+        if (c < 0x10000) {
+            units += static_cast<char16_t>(c);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
+}
+
+// The Shift-JIS bytes of UTF-8 text.
+std::string ShiftJis(std::string_view utf8)
+{
+    return velm::EncodeShiftJis(DecodeUtf8(utf8));
+}
+
+// What lies between the start tag of the element with `id` and its end tag `</name>`, with
+// the line break that may follow a <pre> start tag dropped; nothing when there is no such
+// element.
+std::optional<std::string> ElementContent(const std::string& html, const std::string& id,
+                                          const std::string& name)
+{
+    const std::size_t idAt = html.find(" id=\"" + id + "\"");
+    if (idAt == std::string::npos)
+        return std::nullopt;
+    std::size_t start = html.find('>', idAt) + 1;
+    if (html.compare(start, 1, "\n") == 0)
+        ++start;
+    const std::size_t end = html.find("</" + name + ">", start);
+    if (end == std::string::npos)
+        return std::nullopt;
+    return html.substr(start, end - start);
+}
+
+// The texts of the cells of each row of a table, header cells included.
+std::vector<std::vector<std::string>> TableCells(const std::string& table)
+{
+    static const std::regex kRow(R"(<tr>([\s\S]*?)</tr>)");
+    static const std::regex kCell(R"(<t[dh][^>]*>([\s\S]*?)</t[dh]>)");
+    std::vector<std::vector<std::string>> rows;
+    for (auto row = std::sregex_iterator(table.begin(), table.end(), kRow);
+         row != std::sregex_iterator(); ++row) {
+        const std::string cells = (*row)[1].str();
+        rows.emplace_back();
+        for (auto cell = std::sregex_iterator(cells.begin(), cells.end(), kCell);
+             cell != std::sregex_iterator(); ++cell)
+            rows.back().push_back((*cell)[1].str());
+    }
+    return rows;
+}
+
+// "67108864" as "67,108,864".
+std::string WithThousandsSeparators(std::size_t number)
+{
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
 }
 
 TEST(TagBalance, AcceptsWellFormedMarkup)
@@ -351,6 +449,74 @@ TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
     for (const std::string& text : quoted)
         EXPECT_NE(html.find(text), std::string::npos) << "missing: " << text << "\n"
                                                       << HexBytes(text);
+}
+
+TEST_F(Manual, TheNotebookExampleIsWhatTheProgramWrites)
+{
+    const auto example = ElementContent(html, "notebook-example", "pre");
+    ASSERT_TRUE(example.has_value());
+    const std::string name = ShiftJis("山田太郎");
+    const std::string address1 = ShiftJis("東京都千代田区丸の内");
+    const std::string address2 = ShiftJis("１－１－１");
+    const auto store = StoreHolding({MakeCard({.Name1 = name,
+                                               .Jusyo1 = address1,
+                                               .Jusyo2 = address2,
+                                               .PostNo = "100-0005",
+                                               .Tel = "03-1234-5678"})});
+    std::string written = velm::Maketetyo(*store);
+    written.erase(std::remove(written.begin(), written.end(), '\r'), written.end());
+    EXPECT_EQ(DecodeShiftJis(written), DecodeUtf8(*example)) << *example;
+}
+
+TEST_F(Manual, TheChangedCharactersAreWhatTheBoxesKeep)
+{
+    static const std::regex kExample(
+        R"re(<td class="typed">([^<]*)</td><td class="kept">([^<]*)</td>)re");
+    int checked = 0;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), kExample);
+         it != std::sregex_iterator(); ++it, ++checked) {
+        std::u16string text = ToUtf16(DecodeUtf8((*it)[1].str()));
+        std::size_t cursor = text.size();
+        MakeStorable(text, cursor);
+        EXPECT_EQ(text, ToUtf16(DecodeUtf8((*it)[2].str()))) << "typed: " << (*it)[1];
+    }
+    EXPECT_GE(checked, 4) << "the table of changed characters lost its examples";
+}
+
+TEST_F(Manual, TheImportExampleReadsAsShownAndTheLimitsAreTheProgramsOwn)
+{
+    const auto example = ElementContent(html, "orbi-example", "pre");
+    const auto table = ElementContent(html, "orbi-example-cards", "table");
+    ASSERT_TRUE(example && table);
+    const auto parsed = ParseOrbi(ShiftJis(*example));
+    ASSERT_TRUE(std::holds_alternative<std::vector<CardRecord>>(parsed));
+    const auto& cards = std::get<std::vector<CardRecord>>(parsed);
+    const auto rows = TableCells(*table);
+    ASSERT_FALSE(rows.empty());
+    ASSERT_EQ(cards.size(), rows.front().size() - 1) << "a column per card";
+
+    std::vector<CardRecord> expected(cards.size());
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto& labels = texts::kCardBoxLabels;
+        const auto label = std::find(labels.begin(), labels.end(), rows[r].front());
+        ASSERT_NE(label, labels.end()) << rows[r].front();
+        for (std::size_t k = 0; k < cards.size(); ++k)
+            expected[k].fields()[std::size_t(label - labels.begin())]->assign(
+                ShiftJis(rows[r].at(k + 1)));
+    }
+    for (std::size_t k = 0; k < cards.size(); ++k)
+        EXPECT_EQ(cards[k], expected[k]) << "card " << k + 1;
+
+    for (const OrbiColumn& column : kKnownColumns)
+        EXPECT_NE(html.find("<code>" + std::string(column.tag) + "</code>"), std::string::npos)
+            << column.tag;
+    EXPECT_NE(html.find(std::to_string(kOrbiColumns) + "列"), std::string::npos);
+    EXPECT_NE(html.find(std::to_string(ShortString::kCapacity) + "バイト"), std::string::npos);
+}
+
+TEST_F(Manual, StatesTheReadLimitInBytes)
+{
+    EXPECT_NE(html.find(WithThousandsSeparators(kDefaultReadLimit) + " バイト"), std::string::npos);
 }
 
 } // namespace

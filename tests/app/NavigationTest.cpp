@@ -7,12 +7,14 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -288,12 +290,14 @@ TEST(CardNavigation, OnlyTypedCharactersShowTheConfirmButton)
         {"Left", Qt::Key_Left, "", false},
         {"Home", Qt::Key_Home, "", false},
         {"F2", Qt::Key_F2, "", false},
+        {"Tab", Qt::Key_Tab, "\t", false},
+        {"Shift+Tab", Qt::Key_Backtab, "\t", false},
     };
     FormFixture fixture;
     TForm1& form = StartShown(fixture, 3);
-    form.DNo->setFocus();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        form.DNo->setFocus();
         form.Button3->hide();
         QTest::sendKeyEvent(QTest::Click, form.DNo, c.key, c.text, Qt::NoModifier);
         EXPECT_EQ(form.Button3->isVisible(), c.shows);
@@ -529,6 +533,120 @@ TEST(CardCapacity, AtNineHundredNinetyNineCardsNoSlotBeyondIsReached)
     EXPECT_EQ(Shown(form), "") << "the place after the last card is taken as empty";
     EXPECT_EQ(form.UpDown1->maximum(), 999);
     EXPECT_TRUE(fixture.platform.errors.empty());
+}
+
+// An input method types full-width digits and commits them, with or without composing
+// first: typed text, taken as ASCII digits. After the jump the number is selected, so the
+// next one replaces it.
+TEST(CardNavigation, TheNumberBoxTakesCommittedFullWidthDigitsAsTypedNumbers)
+{
+    FormFixture fixture;
+    TForm1& form = StartShown(fixture, 3);
+    form.DNo->setFocus();
+    form.DNo->clear();
+    SendInputMethodEvent(form.DNo, QStringLiteral("３"));
+    EXPECT_FALSE(form.Button3->isVisible()) << "nothing is typed while composing";
+    SendInputMethodEvent(form.DNo, {}, QStringLiteral("３"));
+    EXPECT_EQ(form.DNo->text(), QStringLiteral("3"));
+    EXPECT_TRUE(form.Button3->isVisible());
+    QTest::keyClick(form.DNo, Qt::Key_Return);
+    EXPECT_EQ(Shown(form), "N3");
+
+    SendInputMethodEvent(form.DNo, {}, QStringLiteral("２"));
+    QTest::keyClick(form.DNo, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.DNo->text(), QStringLiteral("2"));
+    EXPECT_EQ(Shown(form), "N2");
+}
+
+TEST(CardNavigation, EnterPressesTheFocusedButtonAsSpaceDoes)
+{
+    struct Case {
+        const char* name;
+        QPushButton* TForm1::*button;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Names names;
+        QString dno;
+    };
+    const Names all{"N1", "N2", "N3"};
+    const Names inserted{"N1", "", "N2", "N3"};
+    const std::vector<Case> cases{
+        {"挿入 by Enter", &TForm1::Button1, Qt::Key_Return, {}, inserted, "2"},
+        {"挿入 by Space", &TForm1::Button1, Qt::Key_Space, {}, inserted, "2"},
+        {"削除 by keypad Enter",
+         &TForm1::Button2,
+         Qt::Key_Enter,
+         Qt::KeypadModifier,
+         {"N1", "N3"},
+         "2"},
+        {"≫ by Enter", &TForm1::Button3, Qt::Key_Return, {}, all, "3"},
+        {"挿入 with Ctrl+Enter", &TForm1::Button1, Qt::Key_Return, Qt::ControlModifier, all, "3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormFixture fixture;
+        TForm1& form = StartShown(fixture, 3);
+        GoToCard(form, 2);
+        TypeInto(form.DNo, QStringLiteral("3")); // shows ≫; the other buttons act on card 2
+        QPushButton* button = form.*c.button;
+        button->setFocus();
+        fixture.platform.answers.push_back(Platform::Answer::Yes);
+
+        QTest::keyClick(button, c.key, c.modifiers);
+
+        EXPECT_EQ(StoredNames(form), c.names);
+        EXPECT_EQ(form.DNo->text(), c.dno);
+    }
+}
+
+// What an input method is composing (shown, not yet confirmed) belongs to the box it is
+// composed in before any command acts, as if the user had confirmed it first.
+TEST(CardNavigation, ACompositionIsCommittedBeforeEveryCommand)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TForm1&)> command;
+        std::optional<Platform::Answer> answer; // the question the command is to ask
+        std::string storedName2;                // of card 2 after the command
+        QString shownName2;
+    };
+    const QString san = QStringLiteral("さん");
+    const std::string sanBytes = "\x82\xB3\x82\xF1";
+    const auto saveByMenu = [](TForm1& f) {
+        f.File1->popup(f.mapToGlobal(QPoint(0, 0)));
+        QTest::keyClick(f.File1, Qt::Key_S);
+    };
+    using Answer = Platform::Answer;
+    const std::vector<Case> cases{
+        {"right arrow", [](TForm1& f) { ClickArrow(f, Button::Next); }, {}, sanBytes, ""},
+        {"left arrow", [](TForm1& f) { ClickArrow(f, Button::Previous); }, {}, sanBytes, ""},
+        {"Ctrl+Right", [](TForm1&) { PressWithCtrl(Qt::Key_Right); }, {}, sanBytes, ""},
+        {"上書き保存 from the menu", saveByMenu, {}, sanBytes, san},
+        {"closing, then Cancel", [](TForm1& f) { f.close(); }, Answer::Cancel, sanBytes, san},
+        {"the jump", [](TForm1& f) { QTest::mouseClick(f.Label5, Qt::LeftButton); }, {}, "", ""},
+        {"挿入", [](TForm1& f) { QTest::mouseClick(f.Button1, Qt::LeftButton); }, {}, "", ""},
+        {"削除, then No", [](TForm1& f) { QTest::mouseClick(f.Button2, Qt::LeftButton); },
+         Answer::No, "", san},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormFixture fixture;
+        TForm1& form = StartShown(fixture, 3);
+        GoToCard(form, 2);
+        form.Name2->setFocus();
+        SendInputMethodEvent(form.Name2, san);
+        ASSERT_TRUE(form.Name2->text().isEmpty());
+        if (c.answer)
+            fixture.platform.answers.push_back(*c.answer);
+
+        c.command(form);
+
+        EXPECT_EQ(fixture.platform.questions.size(), c.answer ? 1u : 0u);
+        EXPECT_EQ(form.store().card(2).Name2.view(), c.storedName2);
+        EXPECT_EQ(form.Name2->text(), c.shownName2);
+        EXPECT_TRUE(form.Name2->composition().isEmpty());
+        EXPECT_TRUE(fixture.platform.errors.empty());
+    }
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "app/QtPlatform.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -34,11 +39,13 @@ TEST(PipeFilters, BecomeOneQtNameFilterPerEntry)
     };
     const std::vector<Case> cases{
         {kAddressBookFilter,
-         {QStringLiteral("住所録(*.txt)"), QStringLiteral("すべてのファイル(*.*)")}},
+         {QStringLiteral("住所録(*.txt) (*.txt)"), QStringLiteral("すべてのファイル(*.*) (*)")}},
         {QStringLiteral("Text|*.txt"), {QStringLiteral("Text (*.txt)")}},
         {QStringLiteral("Text (*.txt;*.csv)|*.txt;*.csv"),
          {QStringLiteral("Text (*.txt;*.csv) (*.txt *.csv)")}},
         {QStringLiteral("Shown(*.doc)|*.txt"), {QStringLiteral("Shown(*.doc) (*.txt)")}},
+        {QStringLiteral("Some|*.txt;*.*|Dotted|*.*.bak"),
+         {QStringLiteral("Some (*.txt *)"), QStringLiteral("Dotted (*.*.bak)")}},
         {QStringLiteral("Dangling entry"), {}},
         {QString(), {}},
     };
@@ -59,6 +66,13 @@ void WhenModalShown(std::function<void(QWidget*)> act)
         act(modal);
     });
     poll->start(5);
+}
+
+// The filter entry as the dialog shows it.
+QString ShownFilter(QFileDialog* dialog)
+{
+    auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    return combo ? combo->currentText() : QString();
 }
 
 // What the file dialog showed when it opened.
@@ -84,7 +98,7 @@ std::optional<QString> RunDialog(QtPlatform& platform, Platform::Dialog dialog,
         seen.title = fileDialog->windowTitle();
         seen.directory = fileDialog->directory().absolutePath();
         seen.nameFilters = fileDialog->nameFilters();
-        seen.selectedFilter = fileDialog->selectedNameFilter();
+        seen.selectedFilter = ShownFilter(fileDialog);
         seen.confirmsOverwrite = !fileDialog->testOption(QFileDialog::DontConfirmOverwrite);
         auto* sidebar = fileDialog->findChild<QWidget*>(QStringLiteral("sidebar"));
         seen.sidebarShown = sidebar && sidebar->isVisible();
@@ -146,6 +160,73 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
         {QStringLiteral("住所録を開く"), kAddressBookFilter, QStringLiteral("txt"), existing}, seen,
         0, {});
     EXPECT_EQ(cancelled, std::nullopt);
+}
+
+// The names the dialog lists in its folder, sorted.
+QStringList ListedNames(QFileDialog* dialog)
+{
+    QStringList names;
+    const auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    if (!view)
+        return names;
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < view->model()->rowCount(root); ++row)
+        names << view->model()->index(row, 0, root).data().toString();
+    names.sort();
+    return names;
+}
+
+TEST(QtFileDialogs, EveryFileEntryListsEveryFileAndATypedNameKeepsTheFileItNames)
+{
+    QtPlatform platform;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const QString& name : {QStringLiteral("README"), QStringLiteral("addr.txt")})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    const QStringList everyFile{QStringLiteral("README"), QStringLiteral("addr.txt")};
+    struct Case {
+        Platform::Dialog dialog;
+        int entry;
+        QStringList listed;
+        QString typed;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {Platform::Dialog::Open, 0, {QStringLiteral("addr.txt")}, "README", "README"},
+        {Platform::Dialog::Open, 1, everyFile, "README", "README"},
+        {Platform::Dialog::Open, 1, everyFile, "addr", "addr.txt"},
+        {Platform::Dialog::Save, 1, everyFile, "README", "README"},
+        {Platform::Dialog::Save, 0, {QStringLiteral("addr.txt")}, "new", "new.txt"},
+        {Platform::Dialog::Save, 0, {QStringLiteral("addr.txt")}, "new.csv", "new.csv"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " in entry " + std::to_string(c.entry));
+        QStringList listed;
+        WhenModalShown([&listed, &c](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectNameFilter(dialog->nameFilters().value(c.entry));
+            const bool read = QTest::qWaitFor([&] { return ListedNames(dialog) == c.listed; });
+            listed = ListedNames(dialog);
+            EXPECT_TRUE(read);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, c.typed);
+            if (name->completer() && name->completer()->popup())
+                name->completer()->popup()->hide();
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const auto chosen = platform.runFileDialog(
+            c.dialog, {QStringLiteral("title"), kAddressBookFilter, QStringLiteral("txt"),
+                       folder.filePath(QStringLiteral("addr.txt"))});
+        EXPECT_EQ(listed.join(u'|').toStdString(), c.listed.join(u'|').toStdString());
+        EXPECT_EQ(chosen.value_or(QString()).toStdString(),
+                  folder.filePath(c.chosen).toStdString());
+    }
 }
 
 // What a message box showed, and the button to press in it.

@@ -80,9 +80,10 @@ void ScriptedPlatform::openInTextViewer(const QString& file)
     textViewerFiles.push_back(file);
 }
 
-void ScriptedPlatform::shellOpen(const QString& target)
+bool ScriptedPlatform::shellOpen(const QString& target)
 {
     shellOpens.push_back(target);
+    return shellOpenFindsAProgram;
 }
 
 std::optional<PostcardRequest> ScriptedPlatform::askPostcardOptions(int cardCount, int cardOnScreen)

@@ -45,6 +45,8 @@ class ScriptedPlatform final : public Platform
     test::ScriptedPrintDesk printing;
     // Row indexes, or nothing for Cancel.
     std::deque<std::optional<int>> listAnswers;
+    // Whether the desktop has a program that opens what shellOpen is given.
+    bool shellOpenFindsAProgram = true;
 
     // Records.
     std::vector<QString> notices;
@@ -64,7 +66,7 @@ class ScriptedPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    void shellOpen(const QString& target) override;
+    bool shellOpen(const QString& target) override;
     std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) override;
     print::PrintDesk& printDesk() override { return printing; }
 };

@@ -1,16 +1,22 @@
 #include "app/ShiftJisLineEdit.h"
 
+#include "app/AppFonts.h"
 #include "support/Bytes.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QImage>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velm
 {
@@ -197,6 +203,96 @@ TEST_F(ShiftJisLineEditTest, InputMethodPreeditIsLeftAloneAndItsCommitIsMadeStor
     EXPECT_EQ(m_box->cursorPosition(), 3);
     EXPECT_EQ(HexBytes(m_box->bytes()), HexBytes("a\x81\x6E\x81\x60"
                                                  "b"));
+}
+
+// The three ways text arrives other than by keys.
+enum class Arrival { Paste, Drop, InputMethod };
+
+TEST_F(ShiftJisLineEditTest, ArrivingLineBreaksBecomeSpacesAndControlsGo)
+{
+    struct Case {
+        std::u32string_view arriving;
+        std::u32string_view shown;
+    };
+    const Case cases[] = {
+        {U"a\r\nb\rc\u2028d\u2029e\u0085f\tg", U"<a b c d e f g>"},
+        {U"\x01x\x1F\x7Fy\r\n", U"<xy >"},
+    };
+    for (const Arrival way : {Arrival::Paste, Arrival::Drop, Arrival::InputMethod}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(Units(FromUcs4(c.arriving)));
+            m_box->setBytes("<>");
+            m_box->setCursorPosition(1);
+            const QString arriving = FromUcs4(c.arriving);
+            if (way == Arrival::Paste) {
+                QApplication::clipboard()->setText(arriving);
+                QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier);
+            } else if (way == Arrival::Drop) {
+                QMimeData data;
+                data.setText(arriving);
+                const QPointF at =
+                    m_box->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center();
+                QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                                      Qt::NoModifier);
+                QApplication::sendEvent(m_box, &enter);
+                QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(m_box, &drop);
+            } else {
+                sendInputMethodEvent(QString(), arriving);
+            }
+            EXPECT_EQ(Units(m_box->text()), Units(FromUcs4(c.shown))) << static_cast<int>(way);
+            EXPECT_EQ(m_box->cursorPosition(), m_box->text().size() - 1) << static_cast<int>(way);
+        }
+    }
+}
+
+// The columns of pixels drawn on the light red ground of text beyond the file's column.
+std::vector<int> MarkedColumns(QWidget* box)
+{
+    const QImage image = box->grab().toImage();
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor pixel = image.pixelColor(x, image.height() / 2);
+        if (pixel.red() - pixel.green() > 24 && pixel.red() - pixel.blue() > 24)
+            columns.push_back(x);
+    }
+    return columns;
+}
+
+TEST_F(ShiftJisLineEditTest, TextBeyondTheFileColumnIsMarked)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool cursorAtEnd;
+        // The first marked column, within 4 pixels; -1 when nothing is marked. The text
+        // starts 3 pixels in, and a half-width character is 6.5 pixels wide.
+        int firstMarked;
+    };
+    const std::string kana20 = test::Repeated("\x82\xA0", 20); // あ x 20: 40 bytes
+    const Case cases[] = {
+        {"exactly the column", std::string(40, 'x'), true, -1},
+        {"full width, exactly the column", kana20, true, -1},
+        {"one byte beyond", std::string(41, 'x'), true, 263},
+        {"a character cut in half", test::Repeated("\x82\xA0", 19) + "a\x82\xA0", true, 257},
+        {"one full-width character beyond", kana20 + "a", true, 263},
+        // The text ends at the right edge: 20 characters beyond the column take 130 pixels.
+        {"scrolled to its end", std::string(60, 'x'), true, 156},
+        {"scrolled to its start", std::string(60, 'x'), false, 263},
+    };
+    m_box->setFont(AppFonts::FixedPitch(13));
+    m_box->resize(289, 20);
+    m_box->setFileColumnWidth(40);
+    m_box->clearFocus();
+    for (const Case& c : cases) {
+        m_box->setBytes(c.bytes);
+        m_box->setCursorPosition(c.cursorAtEnd ? static_cast<int>(m_box->text().size()) : 0);
+        const std::vector<int> marked = MarkedColumns(m_box);
+        EXPECT_NEAR(marked.empty() ? -1 : marked.front(), c.firstMarked, c.firstMarked < 0 ? 0 : 4)
+            << c.name;
+    }
+    EXPECT_EQ(m_box->toolTip(),
+              QStringLiteral("住所録ファイルには全角20文字（40バイト）まで保存されます"));
 }
 
 } // namespace

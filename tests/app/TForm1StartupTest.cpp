@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -292,6 +294,80 @@ TEST(FormLayout, ClientAreaAndComponentsStandWhereDrawn)
     EXPECT_FALSE(form.Button3->isVisible());
     EXPECT_EQ(form.Name1->font().family(), QStringLiteral("IPAGothic"));
     EXPECT_EQ(form.Name1->font().pixelSize(), 13);
+}
+
+TEST(FormLayout, TheWindowIsCentredOnTheScreenWhenFirstShown)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    form.show();
+    const QPoint screenCentre = form.screen()->availableGeometry().center();
+    EXPECT_LE((form.frameGeometry().center() - screenCentre).manhattanLength(), 1)
+        << form.frameGeometry().x() << "," << form.frameGeometry().y();
+
+    form.hide();
+    form.move(10, 10);
+    form.show();
+    EXPECT_EQ(form.pos(), QPoint(10, 10)) << "only the first show places the window";
+}
+
+// A text wider than the room QLineEdit gives it is scrolled to keep the cursor in view, which
+// cut the first digit. Three digits, after a longer number too, are drawn the same with the
+// cursor before or after them: they fit.
+TEST(FormLayout, TheNumberBoxShowsThreeDigitsWhole)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    form.show();
+    for (const char* number : {"100", "444", "888", "999"}) {
+        SCOPED_TRACE(number);
+        form.DNo->setText(QStringLiteral("1234"));
+        form.DNo->setText(QString::fromLatin1(number));
+        const QImage atEnd = form.DNo->grab().toImage();
+        form.DNo->setCursorPosition(0);
+        EXPECT_EQ(form.DNo->grab().toImage(), atEnd);
+    }
+    EXPECT_EQ(form.DNo->size(), QSize(33, 20));
+}
+
+// The panel of 挿入 and 削除 has a lowered outer and a raised inner bevel: shadow, then light
+// along its top and left edges, and the other way round along its bottom and right edges.
+TEST(FormLayout, ThePanelHasALoweredOuterAndARaisedInnerBevel)
+{
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    form.show();
+    const QImage panel = form.Panel1->grab().toImage();
+    const auto at = [&panel](int x, int y) {
+        return panel.pixelColor(x, y).name().toStdString();
+    };
+    const std::string shadow = form.Panel1->palette().color(QPalette::Dark).name().toStdString();
+    const std::string light = form.Panel1->palette().color(QPalette::Light).name().toStdString();
+    const int middle = panel.height() / 2;
+    const int right = panel.width() - 1;
+    EXPECT_EQ(at(0, middle), shadow);
+    EXPECT_EQ(at(1, middle), light);
+    EXPECT_EQ(at(right - 1, middle), shadow);
+    EXPECT_EQ(at(right, middle), light);
+}
+
+TEST(FormLayout, EveryCardBoxSaysHowMuchOfItTheFileKeeps)
+{
+    struct Case {
+        ShiftJisLineEdit* TForm1::*box;
+        const char* tooltip;
+    };
+    const Case cases[] = {
+        {&TForm1::Name1, "住所録ファイルには全角9文字（18バイト）まで保存されます"},
+        {&TForm1::Mark, "住所録ファイルには全角1文字（2バイト）まで保存されます"},
+        {&TForm1::Jusyo2, "住所録ファイルには全角20文字（40バイト）まで保存されます"},
+        {&TForm1::PostNo, "住所録ファイルには全角4文字（8バイト）まで保存されます"},
+        {&TForm1::biko3, "住所録ファイルには全角19文字（38バイト）まで保存されます"},
+    };
+    FormFixture fixture;
+    TForm1& form = fixture.start();
+    for (const Case& c : cases)
+        EXPECT_EQ((form.*c.box)->toolTip(), QString::fromUtf8(c.tooltip));
 }
 
 } // namespace

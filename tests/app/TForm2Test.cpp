@@ -70,6 +70,15 @@ TEST_F(TForm2Test, StartsHiddenWithItsFixedLook)
     EXPECT_EQ(box->windowTitle(), QStringLiteral("VELM"));
     EXPECT_EQ(box->minimumSize(), QSize(197, 114));
     EXPECT_EQ(box->maximumSize(), QSize(197, 114));
+    // A fixed dialog: a title and a close button, nothing to minimise or maximise.
+    const Qt::WindowFlags flags = box->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    for (const Qt::WindowType hint : {Qt::CustomizeWindowHint, Qt::WindowTitleHint,
+                                      Qt::WindowCloseButtonHint, Qt::MSWindowsFixedSizeDialogHint})
+        EXPECT_TRUE(flags.testFlag(hint)) << hint;
+    for (const Qt::WindowType hint : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                      Qt::WindowContextHelpButtonHint})
+        EXPECT_FALSE(flags.testFlag(hint)) << hint;
     EXPECT_EQ(box->okButton()->text(), QStringLiteral("OK"));
     EXPECT_EQ(box->linkLabel()->width(), 161);
     EXPECT_TRUE(box->linkLabel()->alignment() & Qt::AlignHCenter);

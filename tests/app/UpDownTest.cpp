@@ -1,6 +1,7 @@
 #include "app/UpDown.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -371,6 +372,30 @@ TEST_F(UpDownTest, PlainLeftAndRightKeysStepWhileKeysWithCtrlAreLeftToTheWindow)
         EXPECT_EQ(m_control->position(), c.expectedPosition);
         EXPECT_EQ(clicks.count(), c.expectedPosition != 5 ? 1 : 0);
     }
+}
+
+TEST_F(UpDownTest, TheArrowsShowTheFocusMarkWhileTheControlHasTheFocus)
+{
+    auto* box = new QLineEdit(m_window.get());
+    box->move(10, 40);
+    box->show();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    box->setFocus();
+    const auto arrowImages = [this] {
+        return std::vector<QImage>{arrow(Button::Previous)->grab().toImage(),
+                                   arrow(Button::Next)->grab().toImage()};
+    };
+    const std::vector<QImage> unfocused = arrowImages();
+
+    QTest::keyClick(box, Qt::Key_Tab);
+    ASSERT_TRUE(m_control->hasFocus());
+    const std::vector<QImage> focused = arrowImages();
+    EXPECT_NE(focused[0], unfocused[0]);
+    EXPECT_NE(focused[1], unfocused[1]);
+
+    box->setFocus();
+    EXPECT_EQ(arrowImages(), unfocused);
 }
 
 TEST_F(UpDownTest, HeldArrowRepeatsUntilReleasedAndStopsAtTheMaximum)

@@ -42,6 +42,22 @@ std::vector<CardRecord> ImportedCards(std::string_view file)
     return {};
 }
 
+// AddressSanitizer slows the import down about tenfold.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kSanitizerSlowdown = 10.0;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr double kSanitizerSlowdown = 10.0;
+#else
+constexpr double kSanitizerSlowdown = 1.0;
+#endif
+#else
+constexpr double kSanitizerSlowdown = 1.0;
+#endif
+// A file as large as the program reads, in an ordinary build: well under a second is
+// expected, a second allows for a busy machine.
+constexpr double kSecondsForManyShortLines = 1.0 * kSanitizerSlowdown;
+
 TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
 {
     struct HugeCase {
@@ -77,6 +93,39 @@ TEST(AdversarialImport, FiftyMegabyteLinesImportInBoundedTime)
         if (c.cards > 0) {
             EXPECT_EQ(cards->front().Name1.view(), c.name1) << c.what;
         }
+    }
+}
+
+// Millions of short lines of each kind: the work of a line follows its length, so any file
+// up to the read limit imports well within a second.
+TEST(AdversarialImport, ShortLinesUpToTheReadLimitImportQuickly)
+{
+    struct ShortLinesCase {
+        const char* what;
+        std::string line;
+    };
+    const ShortLinesCase cases[] = {
+        {"tag lines of one known tag", "\"I\",\"NAME\",\r\n"},
+        {"tag lines of one other tag", "\"I\",\"X\",\r\n"},
+        {"tag lines without a value", "\"I\"\r\n"},
+        {"a long and a short tag line by turns",
+         "\"I\"," + Repeated("\"NAME\",", 50) + "\r\n\"I\",\r\n"},
+        {"lines of another record type", "\"X\",\"NAME\",\r\n"},
+    };
+    constexpr std::size_t kReadLimit = std::size_t(64) << 20;
+    constexpr std::string_view kCard = "\"D\",\"y\",\"n\",\r\n";
+    for (const ShortLinesCase& c : cases) {
+        std::string file(kHeader);
+        file.reserve(kReadLimit);
+        while (file.size() + c.line.size() + kCard.size() <= kReadLimit)
+            file += c.line;
+        file += kCard;
+        std::variant<std::vector<CardRecord>, OrbiRefusal> result;
+        const double seconds = SecondsFor([&] { result = ParseOrbi(file); });
+        EXPECT_LT(seconds, kSecondsForManyShortLines) << c.what;
+        const auto* cards = std::get_if<std::vector<CardRecord>>(&result);
+        ASSERT_NE(cards, nullptr) << c.what;
+        EXPECT_EQ(cards->size(), 1u) << c.what;
     }
 }
 

@@ -71,24 +71,45 @@ TEST(OrbiRead, NextValue)
     }
 }
 
+// The 50 slots' tags, "-" for an empty one, separated by spaces.
+std::string SlotTags(const InterchangeTags& tags)
+{
+    std::string listed;
+    for (std::size_t slot = 0; slot < kOrbiColumns; ++slot) {
+        const std::string_view tag = tags.tag(slot);
+        listed += (slot == 0 ? "" : " ") + std::string(tag.empty() ? "-" : tag);
+    }
+    return listed;
+}
+
 TEST(OrbiRead, TagLineSetsEverySlotAnew)
 {
-    InterchangeTags tags;
-    tags.fill("NAME");
-    ORBIkaiseki("\"NAPR\",\"XXXX\",\"NAHO\",\"name\",\"PADR\",,\"PSTN\",", tags);
-    InterchangeTags expected;
-    expected[0] = "NAPR";
-    expected[4] = "PADR";
-    expected[6] = "PSTN";
-    EXPECT_EQ(tags, expected);
+    struct TagLineCase {
+        const char* what;
+        std::string before; // the tag line read first
+    };
+    const TagLineCase cases[] = {
+        {"after a line of fifty tags", Repeated("\"NAME\",", 50)},
+        {"after a line of three tags", Repeated("\"NAME\",", 3)},
+        {"after a line of sixty tags", Repeated("\"NAME\",", 60)},
+        {"after a line of ten tags and forty others",
+         Repeated("\"NAME\",", 10) + Repeated("\"X\",", 40)},
+        {"first", ""},
+    };
+    const std::string expected = "NAPR - - - PADR - PSTN" + Repeated(" -", 43);
+    for (const TagLineCase& c : cases) {
+        InterchangeTags tags;
+        ORBIkaiseki(c.before, tags);
+        ORBIkaiseki("\"NAPR\",\"XXXX\",\"NAHO\",\"name\",\"PADR\",,\"PSTN\",", tags);
+        EXPECT_EQ(SlotTags(tags), expected) << c.what;
+    }
 }
 
 TEST(OrbiRead, TagLineReadsOnlyFiftyValues)
 {
     InterchangeTags tags;
     ORBIkaiseki(Repeated("\"NAME\",", 49) + "\"PTEL\",\"NAPR\",", tags);
-    EXPECT_EQ(tags[48], "NAME");
-    EXPECT_EQ(tags[49], "PTEL");
+    EXPECT_EQ(SlotTags(tags), Repeated("NAME ", 49) + "PTEL");
 }
 
 TEST(OrbiRead, AddressSplit)

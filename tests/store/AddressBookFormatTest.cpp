@@ -126,17 +126,22 @@ TEST(FormatAddressBook, LongValuesAreCutToTheirColumnsEvenInsideACharacter)
 
 TEST(FormatAddressBook, ValuesThatWouldCloseEarlyAreWrittenSafely)
 {
-    // A value holding 】 or "ａz" would end at that pair when read back.
-    const auto store = StoreWith({{"A\x81\x7A"
-                                   "B",
-                                   "\x82\x81"
-                                   "z"}});
+    // A value holding 】 or "ａz" would end at that pair when read back, and one holding LF
+    // would end its line there. A lone CR ends nothing and stays.
+    const auto store = StoreWith({{.Name1 = "A\x81\x7A"
+                                            "B",
+                                   .Name2 = "\x82\x81"
+                                            "z",
+                                   .Yomi = "1\n2\r3\r\n4",
+                                   .biko3 = "\n\n"}});
     const std::vector<std::string> lines = CheckedLines(FormatAddressBook(*store));
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].substr(4, 4), "A\x81\x6E"
                                      "B")
         << HexBytes(lines[0]);
     EXPECT_EQ(lines[0].substr(26, 4), "\x82\x81\x82\x9A") << HexBytes(lines[0]);
+    EXPECT_EQ(lines[0].substr(50, 8), "1 2\r3\r 4") << HexBytes(lines[0]);
+    EXPECT_EQ(lines[3].substr(38, 2), "  ") << HexBytes(lines[3]);
 }
 
 } // namespace

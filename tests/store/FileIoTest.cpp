@@ -137,6 +137,54 @@ TEST_F(FileIoTest, WritingThroughASymbolicLinkReplacesTheFileItNames)
     EXPECT_EQ(listing(), "[link.txt][real]");
 }
 
+TEST_F(FileIoTest, NamesAsLongAsTheSystemAllowsAreWritten)
+{
+    // 85 characters of three bytes each: 255 bytes, the longest name a folder holds.
+    std::string longest;
+    for (int i = 0; i < 85; ++i)
+        longest += "\xE3\x81\x82"; // あ
+    for (const std::string& name : {longest, longest.substr(0, 249) + ".txt"}) {
+        ASSERT_EQ(WriteFileAtomically(pathOf(name), kNew), std::nullopt) << name.size();
+        EXPECT_EQ(get(name), kNew);
+        ASSERT_EQ(WriteFileAtomically(pathOf(name), kOld), std::nullopt) << name.size();
+        EXPECT_EQ(get(name), kOld);
+        EXPECT_EQ(listing(), "[" + name + "]");
+        fs::remove(pathOf(name));
+    }
+}
+
+// The system's own check refuses these to everyone but root; a file without any write bit
+// is refused to root as well, and a file that someone may write is root's to replace.
+TEST_F(FileIoTest, AFileNobodyMayWriteIsRefusedAlsoToRoot)
+{
+    struct ModeCase {
+        unsigned mode;
+        bool refused;
+    };
+    const ModeCase cases[] = {
+        {0444, true},
+        {0555, true},
+        {0000, true},
+        {0400, true},
+        {0644, false},
+        {0200, false},
+        {0020, ::geteuid() != 0},
+        {0002, ::geteuid() != 0},
+    };
+    for (const ModeCase& c : cases) {
+        put("addr.txt", kOld);
+        fs::permissions(pathOf("addr.txt"), static_cast<fs::perms>(c.mode));
+        const auto failure = WriteFileAtomically(pathOf("addr.txt"), kNew);
+        fs::permissions(pathOf("addr.txt"), static_cast<fs::perms>(0644));
+        EXPECT_EQ(failure.has_value(), c.refused) << std::oct << c.mode;
+        if (c.refused) {
+            EXPECT_EQ(failure->message(), "File access denied") << std::oct << c.mode;
+            EXPECT_EQ(get("addr.txt"), kOld) << std::oct << c.mode;
+        }
+        EXPECT_EQ(listing(), "[addr.txt]") << std::oct << c.mode;
+    }
+}
+
 struct WriteRefusal {
     const char* what;
     std::string target; // relative to the test folder
@@ -265,7 +313,8 @@ TEST_F(FileIoTest, ReadWholeFileGivesTheExactBytesOrTheFailure)
 
     const auto limited = ReadWholeFile(pathOf("addr.txt"), kOld.size() - 1);
     ASSERT_TRUE(std::holds_alternative<FileFailure>(limited));
-    EXPECT_EQ(std::get<FileFailure>(limited).message(), "I/O error 27");
+    EXPECT_EQ(std::get<FileFailure>(limited).kind, FileFailure::Kind::TooLarge);
+    EXPECT_EQ(std::get<FileFailure>(limited).message(), "File too large");
     const auto exact = ReadWholeFile(pathOf("addr.txt"), kOld.size());
     ASSERT_TRUE(std::holds_alternative<std::string>(exact));
 }
@@ -274,6 +323,7 @@ TEST_F(FileIoTest, ReadLimitAlsoHoldsForFilesWithoutASize)
 {
     const auto endless = ReadWholeFile("/dev/zero", 100000);
     ASSERT_TRUE(std::holds_alternative<FileFailure>(endless));
+    EXPECT_EQ(std::get<FileFailure>(endless).kind, FileFailure::Kind::TooLarge);
     EXPECT_EQ(std::get<FileFailure>(endless).systemError, EFBIG);
 }
 

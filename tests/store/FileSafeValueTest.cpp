@@ -92,6 +92,12 @@ TEST(FileSafeValue, ReplacesOnlyTheCharactersThatFormTheClosingPair)
         // A lone lead byte at the end is kept.
         {"ab\x81", "ab\x81"},
         {"\x88\x9F\x81", "\x88\x9F\x81"}, // 亜 and a lone 0x81
+        // LF would end the file's line: it becomes a space; CR stays.
+        {"a\nb\r\nc\r", "a b\r c\r"},
+        {"\x82\x81\n"
+         "z",
+         "\x82\x81 z"},
+        {"\x81\n", "\x81 "}, // LF after a lead byte forms no character with it
     };
     for (const SafeCase& c : cases) {
         const std::string safe = FileSafeValue(c.value);

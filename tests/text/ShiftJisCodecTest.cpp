@@ -225,5 +225,34 @@ TEST(ShiftJisRoundTrip, EverySingleByteCharacterComesBackAsItsByte)
     }
 }
 
+struct WithinCase {
+    std::u16string_view text;
+    std::size_t byteCount;
+    std::size_t units;
+};
+
+TEST(UnitsWithinBytes, CountsTheCharactersWhollyInsideTheFirstBytes)
+{
+    const WithinCase cases[] = {
+        {u"", 4, 0},
+        {u"abc", 0, 0},
+        {u"abc", 2, 2},
+        {u"abc", 9, 3},
+        {u"\u3042\u3044\u3046", 4, 2}, // あいう
+        {u"\u3042\u3044\u3046", 5, 2}, // the third would be cut in half
+        {u"a\u3042b", 2, 1},
+        {u"a\u3042b", 3, 2},
+        {u"\U0001F600a", 1, 2}, // a pair becomes one "?"
+        {u"\U0001F600a", 2, 3},
+        {u"\xD83D"
+         u"a",
+         2, 2}, // a lone surrogate is one "?" too
+    };
+    for (const WithinCase& c : cases) {
+        EXPECT_EQ(UnitsWithinBytes(c.text, c.byteCount), c.units)
+            << test::HexUnits(c.text) << " within " << c.byteCount;
+    }
+}
+
 } // namespace
 } // namespace velm
