@@ -1,20 +1,26 @@
 #include "FullStore.h"
+#include "QuietPlatform.h"
 #include "RawIo.h"
 #include "ScratchFolder.h"
 #include "app/Texts.h"
 #include "blent/BlentMain.h"
 #include "blent/TextSheet.h"
+#include "postcard/PostcardDocument.h"
 #include "print/PaperOutput.h"
 #include "print/PreviewWindow.h"
 #include "print/PrintDesk.h"
+#include "sheets/PostcardBatch.h"
 #include "sheets/Sheets.h"
+#include "store/CardStore.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 #include <vector>
 
 // The notebook sheet of a full store through the print tool: its PDF, every sheet of it,
-// and the preview's first page from the moment the file is opened.
+// and the preview's first page from the moment the file is opened. The postcards of a full
+// store, each card its own sender so that every part of the side is drawn: their PDF, and
+// the preview's first page from the moment the dialog's OK lays them out.
 
 namespace velm
 {
@@ -26,30 +32,6 @@ namespace
 // appeared wrote this notebook's PDF at this many sheets a second on the development
 // machine.
 constexpr double kSheetsPerSecondBefore = 27;
-
-// Print dialogs that the benchmarks never open: every dialog is cancelled and every
-// warning kept, so that a run can tell whether one appeared.
-class SilentPrintDesk final : public print::PrintDesk
-{
-  public:
-    std::vector<QString> warnings;
-
-    bool choosePrinter(QPrinter&, int, QWidget*) override { return false; }
-    std::optional<QString> chooseSavePath(const QString&, const QString&, const QString&,
-                                          QWidget*) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseOpenPath(const QString&, const QString&, QWidget*) override
-    {
-        return std::nullopt;
-    }
-    void warn(const QString& text, QWidget*) override { warnings.push_back(text); }
-    std::unique_ptr<print::Progress> startProgress(const QString&, int, QWidget*) override
-    {
-        return nullptr;
-    }
-};
 
 // The notebook sheet of the full store and its format file, as 手帳印刷 leaves them.
 std::string WriteNotebook()
@@ -109,9 +91,56 @@ void BM_PreviewFirstPage(benchmark::State& state)
         state.SkipWithError(desk.warnings.front().toUtf8().constData());
 }
 
+// The PDF of 999 postcards is written within this time.
+constexpr double kPostcardsPdfTargetMs = 5000;
+
+// The address sides of every card of the full store.
+std::unique_ptr<PostcardDocument> FullStorePostcards()
+{
+    PostcardRequest request;
+    request.senderCard = 1;
+    PostcardRun run = MakePostcards(FullStore().countedCards(), request);
+    return std::make_unique<PostcardDocument>(std::move(run.pages), QStringLiteral("postcards"),
+                                              QString());
+}
+
+void BM_PostcardsPdf(benchmark::State& state)
+{
+    const QString pdf = QString::fromStdString(ScratchPath("postcards.pdf"));
+    int pages = 0;
+    for (auto _ : state) {
+        const auto document = FullStorePostcards();
+        if (print::WritePdf(*document, pdf, nullptr) != print::OutputResult::Done) {
+            state.SkipWithError("the PDF was not written");
+            return;
+        }
+        pages = document->pageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["pages_per_s"] =
+        benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["target_ms"] = kPostcardsPdfTargetMs;
+}
+
+void BM_PostcardPreviewFirstPage(benchmark::State& state)
+{
+    SilentPrintDesk desk;
+    for (auto _ : state) {
+        print::PreviewWindow window(FullStorePostcards(), desk, QStringLiteral("postcards"));
+        window.show();
+        window.grab();
+        state.PauseTiming();
+        window.close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_NotebookPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PostcardsPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PostcardPreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace velm

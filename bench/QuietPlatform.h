@@ -1,14 +1,39 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "print/PrintDesk.h"
 
 #include <vector>
 
 namespace velm
 {
 
-// A desktop that shows nothing: every question and file dialog is cancelled, and the texts
-// of notices and error dialogs are kept so that a run can tell whether any appeared.
+// Print dialogs that the benchmarks never open: every dialog is cancelled and every
+// warning kept, so that a run can tell whether one appeared.
+class SilentPrintDesk final : public print::PrintDesk
+{
+  public:
+    std::vector<QString> warnings;
+
+    bool choosePrinter(QPrinter&, int, QWidget*) override { return false; }
+    std::optional<QString> chooseSavePath(const QString&, const QString&, const QString&,
+                                          QWidget*) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseOpenPath(const QString&, const QString&, QWidget*) override
+    {
+        return std::nullopt;
+    }
+    void warn(const QString& text, QWidget*) override { warnings.push_back(text); }
+    std::unique_ptr<print::Progress> startProgress(const QString&, int, QWidget*) override
+    {
+        return nullptr;
+    }
+};
+
+// A desktop that shows nothing: every question and dialog is cancelled, and the texts of
+// notices and error dialogs are kept so that a run can tell whether any appeared.
 class QuietPlatform final : public Platform
 {
   public:
@@ -30,6 +55,11 @@ class QuietPlatform final : public Platform
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}
     bool shellOpen(const QString&) override { return true; }
+    std::optional<PostcardRequest> askPostcardOptions(int, int) override { return std::nullopt; }
+    print::PrintDesk& printDesk() override { return m_printDesk; }
+
+  private:
+    SilentPrintDesk m_printDesk;
 };
 
 } // namespace velm

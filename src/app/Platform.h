@@ -1,15 +1,23 @@
 #pragma once
 
+#include "sheets/PostcardBatch.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
+namespace velm::print
+{
+class PrintDesk;
+} // namespace velm::print
+
 namespace velm
 {
 
-// The program's doors to the desktop: message boxes, file dialogs, the error dialog,
-// starting processes and opening files or addresses. The windows call nothing else of the
+// The program's doors to the desktop: message boxes, file dialogs, the error dialog, the
+// postcard dialog, the dialogs of printing, starting processes and opening files or
+// addresses. The windows call nothing else of the
 // desktop, so tests drive them through a scripted double and no modal dialog ever blocks.
 class Platform
 {
@@ -74,6 +82,14 @@ class Platform
     // Opens a file or web address with the desktop's default application; false when no
     // program was found to open it. A program that fails after it started is not seen.
     virtual bool shellOpen(const QString& target) = 0;
+
+    // The options of 宛名印刷 in its dialog, which keeps the offset in the user's settings:
+    // `cardCount` cards are in the store and the card numbered `cardOnScreen` is on screen.
+    // Nothing when the user cancels.
+    virtual std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) = 0;
+
+    // The print dialog, the PDF's save dialog, progress and warnings of the print preview.
+    virtual print::PrintDesk& printDesk() = 0;
 };
 
 } // namespace velm

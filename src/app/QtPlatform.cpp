@@ -1,6 +1,7 @@
 #include "app/QtPlatform.h"
 
 #include "app/ListChoiceDialog.h"
+#include "app/PostcardDialog.h"
 #include "app/Texts.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
@@ -222,6 +224,16 @@ bool QtPlatform::shellOpen(const QString& target)
     const QUrl url =
         QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     return QDesktopServices::openUrl(url);
+}
+
+std::optional<PostcardRequest> QtPlatform::askPostcardOptions(int cardCount, int cardOnScreen)
+{
+    // The one setting the program keeps, in the user's settings under the program's name.
+    QSettings settings(kTitle, kTitle);
+    PostcardDialog dialog(settings, cardCount, cardOnScreen, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 } // namespace velm

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "app/Texts.h"
+#include "print/QtPrintDesk.h"
 
 #include <QString>
 #include <array>
@@ -10,8 +12,9 @@ class QWidget;
 namespace velm
 {
 
-// The platform layer on Qt Widgets: message boxes, file dialogs, process start and the
-// desktop's default applications.
+// The platform layer on Qt Widgets: message boxes, file dialogs, the postcard dialog with
+// the user's settings, the print library's dialogs, process start and the desktop's
+// default applications.
 class QtPlatform final : public Platform
 {
   public:
@@ -29,9 +32,12 @@ class QtPlatform final : public Platform
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     bool shellOpen(const QString& target) override;
+    std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) override;
+    print::PrintDesk& printDesk() override { return m_printDesk; }
 
   private:
     QWidget* m_dialogParent = nullptr;
+    print::QtPrintDesk m_printDesk{QString::fromUtf8(texts::kProgramName)};
     // The filter entry chosen last in each dialog, counted from 0; the same entry is
     // chosen again whichever filter the next command sets up.
     std::array<qsizetype, 2> m_chosenFilter{};

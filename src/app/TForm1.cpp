@@ -122,6 +122,8 @@ constexpr MenuItemLayout kSheetItems[] = {
     {},
     {texts::kPrintNotebookItem, &TForm1::Ptetyo, &TForm1::PtetyoClick},
     {texts::kPrintListItem, &TForm1::Pitiran, &TForm1::PitiranClick},
+    {},
+    {texts::kPrintPostcardsItem, &TForm1::Patena, &TForm1::PatenaClick},
 };
 // 筆まめ形式にする runs nothing: the export reads whether it is checked.
 constexpr MenuItemLayout kInterchangeItems[] = {

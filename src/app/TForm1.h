@@ -96,6 +96,9 @@ class TForm1 final : public QMainWindow
     void PtetyoClick();
     void PitiranClick();
 
+    // Postcards.
+    void PatenaClick();
+
     // The interchange file.
     void Or1Click();
     void Ow1Click();
@@ -151,6 +154,7 @@ class TForm1 final : public QMainWindow
     QAction* Mitiran = nullptr;
     QAction* Ptetyo = nullptr;
     QAction* Pitiran = nullptr;
+    QAction* Patena = nullptr;
     QMenu* Orbi1 = nullptr;
     QAction* Or1 = nullptr;
     QAction* Ow1 = nullptr;

@@ -80,6 +80,7 @@ inline constexpr std::string_view kCreateNotebookItem = "手帳作成(&T)";
 inline constexpr std::string_view kCreateListItem = "一覧表作成(&I)";
 inline constexpr std::string_view kPrintNotebookItem = "手帳印刷(&N)";
 inline constexpr std::string_view kPrintListItem = "一覧表印刷(&H)";
+inline constexpr std::string_view kPrintPostcardsItem = "宛名印刷(&A)...";
 inline constexpr std::string_view kInterchangeMenu = "ＯＲＢＩ(&O)";
 inline constexpr std::string_view kImportItem = "読み込み(&R)";
 inline constexpr std::string_view kExportItem = "書き出し(&W)";
@@ -154,6 +155,46 @@ inline std::string NamedSheet(const SheetTexts& sheet)
     named += ')';
     return named;
 }
+
+// 宛名印刷: the caption of its dialog and of its print preview. The print job and the PDF
+// are named by kPostcardsJobBeforeName and the address book's file name; saving proposes
+// the PDF beside the address book, named by its base name and kPostcardsPdfAfterName.
+inline constexpr std::string_view kPostcardsTitle = "宛名印刷";
+inline constexpr std::string_view kPostcardsJobBeforeName = "宛名印刷 - ";
+inline constexpr std::string_view kPostcardsPdfAfterName = "_宛名.pdf";
+
+// The options of 宛名印刷.
+inline constexpr std::string_view kPostcardCardsGroup = "印刷するカード";
+inline constexpr std::string_view kPostcardAllCards = "すべてのカード(&A)";
+inline constexpr std::string_view kPostcardMarkedCards = "印のあるカード(&M)";
+inline constexpr std::string_view kPostcardMarkEquals = "印が次の文字のカード(&E):";
+inline constexpr std::string_view kPostcardCurrentCard = "表示中のカード(&C)";
+inline constexpr std::string_view kPostcardSenderGroup = "差出人";
+inline constexpr std::string_view kPostcardPrintSender = "差出人を印刷する(&S)";
+inline constexpr std::string_view kPostcardSenderCard = "カード番号(&N):";
+inline constexpr std::string_view kPostcardStyleGroup = "書き方";
+inline constexpr std::string_view kPostcardJointNames = "連名を印刷する(&J)";
+inline constexpr std::string_view kPostcardKanjiDigits = "住所の数字を漢数字にする(&K)";
+inline constexpr std::string_view kPostcardOffsetGroup =
+    "位置の調整（プリンターの送りのずれを直します）";
+inline constexpr std::string_view kPostcardOffsetRight = "右へ(&X):";
+inline constexpr std::string_view kPostcardOffsetDown = "下へ(&Y):";
+inline constexpr std::string_view kMillimetreSuffix = " mm";
+
+// The summary after printing postcards: the count of address sides, then
+// kPostcardsMadeAfterCount; then a line for each kind of card that needs a look, its text
+// followed by the card numbers. A long list names its first cards and then counts the
+// others between kMoreCardsBeforeCount and kMoreCardsAfterCount.
+inline constexpr std::string_view kPostcardsMadeAfterCount = "枚の宛名面を作成しました。";
+inline constexpr std::string_view kPostcardsSkippedBeforeCards =
+    "名前１が空欄のため印刷しなかったカード：";
+inline constexpr std::string_view kPostcardsPostalCodeBeforeCards =
+    "郵便番号が7桁でないため住所の先頭に印刷したカード：";
+inline constexpr std::string_view kPostcardsTextCutBeforeCards =
+    "入りきらない文字を「…」で省略したカード：";
+inline constexpr std::string_view kCardNumberSeparator = "、";
+inline constexpr std::string_view kMoreCardsBeforeCount = " ほか";
+inline constexpr std::string_view kMoreCardsAfterCount = "枚";
 
 // The interchange file. The two counts come before their texts.
 inline constexpr FileKind kInterchangeFiles{"ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*",
@@ -230,16 +271,18 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 18> kMenuItems{
-    kOpenItem,        kSaveItem,          kSaveAsItem,
-    kImportOtherItem, kExportOtherItem,   kPrintAddressBookItem,
-    kRestoreItem,     kCardListItem,      kCreateNotebookItem,
-    kCreateListItem,  kPrintNotebookItem, kPrintListItem,
-    kImportItem,      kExportItem,        kMameJoinItem,
-    kAboutItem,       kManualItem,        kTimerItem};
+inline constexpr std::array<std::string_view, 19> kMenuItems{
+    kOpenItem,           kSaveItem,          kSaveAsItem,
+    kImportOtherItem,    kExportOtherItem,   kPrintAddressBookItem,
+    kRestoreItem,        kCardListItem,      kCreateNotebookItem,
+    kCreateListItem,     kPrintNotebookItem, kPrintListItem,
+    kPrintPostcardsItem, kImportItem,        kExportItem,
+    kMameJoinItem,       kAboutItem,         kManualItem,
+    kTimerItem};
 
-// The questions, notices, their captions, the file dialogs' titles and the card list's
-// caption, which the manual quotes; the sheet messages follow the name of each sheet.
+// The questions, notices, their captions, the file dialogs' titles, the card list's caption
+// and the texts of the postcard summary, which the manual quotes; the sheet messages follow
+// the name of each sheet.
 inline constexpr std::array<std::string_view, 22> kQuotedMessages{
     kNoCards,       kTooManyCardsToRead, kFileTooLarge,       kStoreFull,          kDeleteQuestion,
     kDeleteCaption, kOverwriteQuestion,  kOverwriteCaption,   kSaveQuestion,       kSaveCaption,
@@ -254,6 +297,9 @@ inline constexpr std::array<std::string_view, 13> kOtherFormatMessages{
     kCardsExportedAfterCount,   kReplacedCardsAfterCount, kReplacedCharactersAfterCount,
     kNotFittingCardsAfterCount, kNoVCardsMessage,         kNoKnownColumnMessage,
     kTooManyTogetherMessage};
+inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
+    kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
+    kPostcardsTextCutBeforeCards};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};

@@ -2,6 +2,7 @@
 
 #include "blent/BlentTexts.h"
 #include "blent/CommandLine.h"
+#include "blent/PostcardFile.h"
 #include "blent/TextSheet.h"
 #include "print/PaperOutput.h"
 #include "print/PreviewWindow.h"
@@ -29,19 +30,39 @@ int Complain(const QString& message, int status)
     return status;
 }
 
-int WritePdfAndExit(int argc, char** argv, const std::string& file, const std::string& out)
+// Writes the document to the PDF at `out`; the exit status.
+int WriteDocumentPdf(const print::PagedDocument& document, const std::string& out)
+{
+    const QString path = QFile::decodeName(out.c_str());
+    if (print::WritePdf(document, path, nullptr) != print::OutputResult::Done)
+        return Complain(texts::kCannotWritePdf.arg(path), kExitFailure);
+    return 0;
+}
+
+// Runs `write` in an application without a window; its exit status.
+template <typename Write> int WithoutWindow(int argc, char** argv, const Write& write)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    return write();
+}
+
+int WriteSheetPdf(const std::string& file, const std::string& out)
+{
     auto opened = OpenTextSheet(file, QDate::currentDate());
     if (const auto* message = std::get_if<QString>(&opened))
         return Complain(*message, kExitFailure);
-    const QString path = QFile::decodeName(out.c_str());
-    if (print::WritePdf(*std::get<std::unique_ptr<TextSheet>>(opened), path, nullptr) !=
-        print::OutputResult::Done)
-        return Complain(texts::kCannotWritePdf.arg(path), kExitFailure);
-    return 0;
+    return WriteDocumentPdf(*std::get<std::unique_ptr<TextSheet>>(opened), out);
+}
+
+int WritePostcardsPdf(const PostcardsInvocation& invocation)
+{
+    auto opened = OpenPostcards(invocation);
+    if (const auto* refusal = std::get_if<PostcardsRefusal>(&opened))
+        return Complain(refusal->message, refusal->status);
+    return WriteDocumentPdf(*std::get<std::unique_ptr<PostcardDocument>>(opened),
+                            invocation.pdfOut);
 }
 
 // The window starts as wide as the format asks, and as tall as a page of that width, as
@@ -92,10 +113,13 @@ int RunBlent(int argc, char** argv)
     const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const auto parsed = ParseCommandLine(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed))
-        return Complain(usage->message + QLatin1Char('\n') + texts::kUsage, kExitUsage);
+        return Complain(usage->message + QLatin1Char('\n') + usage->usage, kExitUsage);
+    if (const auto* postcards = std::get_if<PostcardsInvocation>(&parsed))
+        return WithoutWindow(argc, argv, [&] { return WritePostcardsPdf(*postcards); });
     const Invocation& invocation = std::get<Invocation>(parsed);
     if (invocation.pdfOut)
-        return WritePdfAndExit(argc, argv, *invocation.file, *invocation.pdfOut);
+        return WithoutWindow(argc, argv,
+                             [&] { return WriteSheetPdf(*invocation.file, *invocation.pdfOut); });
 
     QApplication application(argc, argv);
     print::InstallJapaneseQtTexts(application);

@@ -23,6 +23,33 @@ inline const QString kPdfPathMissing =
     QStringLiteral("--pdf のあとに書き出すPDFの名前がありません");
 inline const QString kFileMissing = QStringLiteral("印刷するファイルの名前がありません");
 
+// The postcards of an address book.
+inline const QString kPostcardsUsage =
+    QStringLiteral("使い方: Blent.exe --postcards 出力.pdf [--marked | --mark 印] [--sender 番号] "
+                   "[--offset X,Y] [--no-kanji-digits] [--no-joint-names] 住所録.txt");
+inline const QString kPostcardsPdfMissing =
+    QStringLiteral("--postcards のあとに書き出すPDFの名前がありません");
+inline const QString kAddressBookMissing = QStringLiteral("住所録ファイルの名前がありません");
+// %1: the option.
+inline const QString kValueMissing = QStringLiteral("%1 のあとに値がありません");
+inline const QString kUnknownOption = QStringLiteral("%1 というオプションはありません");
+inline const QString kOneMarkChoice =
+    QStringLiteral("--marked と --mark はどちらか一つだけ指定できます");
+// %1: the value given.
+inline const QString kBadSenderNumber =
+    QStringLiteral("--sender のカード番号 %1 は使えません（1 から 999）");
+inline const QString kBadOffset =
+    QStringLiteral("--offset の値 %1 は使えません（X,Y の mm、それぞれ -5.0 から 5.0）");
+// %1: the address book's name; %2: the card number.
+inline const QString kNoSenderCard = QStringLiteral("%1 にはカード %2 がありません");
+// %1: the address book's name.
+inline const QString kNoPostcards = QStringLiteral("%1 には印刷する宛名面がありません");
+// The PDF's title. %1: the address book's name.
+inline const QString kPostcardsTitle = QStringLiteral("宛名印刷 - %1");
+// Why an address book cannot be read, after kCannotRead.
+inline const QString kNoCards = QStringLiteral("住所録カードがありません");
+inline const QString kTooManyCards = QStringLiteral("カードが999件を超えています");
+
 // %1: the path; %2: the reason, one of those below.
 inline const QString kCannotRead = QStringLiteral("%1 を読み込めません: %2");
 inline const QString kNotAFile = QStringLiteral("通常のファイルではありません");

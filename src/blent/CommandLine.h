@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheets/PostcardBatch.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -19,13 +21,25 @@ struct Invocation {
     friend bool operator==(const Invocation&, const Invocation&) = default;
 };
 
+// Write the postcards of an address book to a PDF and end.
+struct PostcardsInvocation {
+    std::string pdfOut;
+    std::string addressBook;
+    PostcardRequest request;
+};
+
 struct UsageError {
     QString message;
+    // The usage line that the message is followed by.
+    QString usage;
 };
 
 // Reads the arguments after the program name: "[--pdf OUT.pdf] [FILE]", the file required
-// with --pdf. The file's path is all remaining arguments joined by single spaces, since a
-// caller that builds a Windows command line passes a path with spaces unquoted.
-std::variant<Invocation, UsageError> ParseCommandLine(const std::vector<std::string>& args);
+// with --pdf, or "--postcards OUT.pdf [--marked | --mark TEXT] [--sender N] [--offset X,Y]
+// [--no-kanji-digits] [--no-joint-names] ADDRESSBOOK". The file's path is all remaining
+// arguments joined by single spaces, since a caller that builds a Windows command line
+// passes a path with spaces unquoted. The postcards' offset is 0,0 unless given.
+std::variant<Invocation, PostcardsInvocation, UsageError>
+ParseCommandLine(const std::vector<std::string>& args);
 
 } // namespace velm::blent

@@ -27,7 +27,8 @@ QString ReasonFor(const FileFailure& failure)
     return texts::kInputOutputError.arg(failure.systemError);
 }
 
-// The bytes of a regular file, or why they cannot be had.
+} // namespace
+
 std::variant<std::string, QString> ReadRegularFile(const std::string& path)
 {
     struct stat info {
@@ -39,8 +40,6 @@ std::variant<std::string, QString> ReadRegularFile(const std::string& path)
         return ReasonFor(*failure);
     return std::move(std::get<std::string>(read));
 }
-
-} // namespace
 
 std::string FormatFilePath(const std::string& textPath)
 {

@@ -17,6 +17,11 @@ struct SheetFile {
     bool hasFormatFile = false;
 };
 
+// The bytes of a regular file, at most the core's read limit, or the reason why they cannot
+// be had. Anything but a regular file is refused unread, so that a device or a pipe can
+// neither hang the tool nor fill its memory.
+std::variant<std::string, QString> ReadRegularFile(const std::string& path);
+
 // The format file of a text: the same path with the extension ".bpc".
 std::string FormatFilePath(const std::string& textPath);
 

@@ -1,6 +1,7 @@
 #include "interchange/Orbi.h"
 #include "interchange/OrbiColumns.h"
 #include "store/CardStore.h"
+#include "store/Honorific.h"
 
 #include <string>
 #include <string_view>
@@ -21,7 +22,6 @@ constexpr std::string_view kTagRecord = "\"I\",";
 // The two bytes backslash and "n" that stand between the address lines when they are not
 // joined directly.
 constexpr std::string_view kAddressSeparator = "\\n";
-constexpr std::string_view kTeacherMark = "\x90\xe6"; // 先
 
 std::string HeaderLine(const CardStore& store)
 {
@@ -47,13 +47,6 @@ std::string AddressJoin(const CardRecord& card, bool mameJoin)
         joined += kAddressSeparator;
     joined += card.Jusyo2.view();
     return joined;
-}
-
-// 先生 for a Mark of exactly 先, 様 for every other Mark.
-std::string_view Honorific(const ShortString& mark)
-{
-    return mark.view() == kTeacherMark ? std::string_view("\x90\xe6\x90\xb6") // 先生
-                                       : std::string_view("\x97\x6c");        // 様
 }
 
 std::string DataLine(const CardRecord& card, bool mameJoin)

@@ -12,8 +12,9 @@ class Progress;
 
 enum class OutputResult { Done, Cancelled, Failed };
 
-// Writes every page to a PDF: the file is replaced only by a complete PDF, so a failure or
-// a cancel leaves an existing file as it was. `progress` may be null.
+// Writes every page to a PDF whose pages have the exact size of the document's paper: the
+// file is replaced only by a complete PDF, so a failure or a cancel leaves an existing file
+// as it was. `progress` may be null.
 OutputResult WritePdf(const PagedDocument& document, const QString& path, Progress* progress);
 
 // Sets the printer up for the document before the print dialog: the job's name, the paper,
@@ -26,7 +27,8 @@ void PreparePrinter(QPrinter& printer, const PagedDocument& document);
 PageChoice ChoiceOf(const QPrinter& printer);
 
 // Prints `pages` (0-based, in order) after the print dialog, on the printer or into the
-// file it chose. A cancelled job is aborted; a cancelled Print to File leaves no file.
+// file it chose, a PDF with pages of the paper's exact size. A cancelled job is aborted; a
+// cancelled Print to File leaves no file.
 OutputResult PrintPages(const PagedDocument& document, QPrinter& printer,
                         const std::vector<int>& pages, Progress* progress);
 

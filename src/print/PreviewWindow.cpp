@@ -90,8 +90,7 @@ void PreviewWindow::print()
     const std::vector<int> pages = PagesToSend(PrintedPagesOf(*m_document), ChoiceOf(*m_printer));
     const auto progress =
         m_desk.startProgress(texts::kPrinting, static_cast<int>(pages.size()), this);
-    if (PrintPages(*m_document, *m_printer, pages, progress.get()) == OutputResult::Failed)
-        m_desk.warn(texts::kPrintFailed, this);
+    finishOutput(PrintPages(*m_document, *m_printer, pages, progress.get()), texts::kPrintFailed);
 }
 
 void PreviewWindow::saveAsPdf()
@@ -101,8 +100,15 @@ void PreviewWindow::saveAsPdf()
     if (!path)
         return;
     const auto progress = m_desk.startProgress(texts::kWritingPdf, m_document->pageCount(), this);
-    if (WritePdf(*m_document, *path, progress.get()) == OutputResult::Failed)
-        m_desk.warn(texts::kPdfFailed.arg(*path), this);
+    finishOutput(WritePdf(*m_document, *path, progress.get()), texts::kPdfFailed.arg(*path));
+}
+
+void PreviewWindow::finishOutput(OutputResult result, const QString& failure)
+{
+    if (result == OutputResult::Failed)
+        m_desk.warn(failure, this);
+    else if (result == OutputResult::Done && m_afterOutput)
+        m_afterOutput();
 }
 
 } // namespace velm::print

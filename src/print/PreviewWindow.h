@@ -1,8 +1,10 @@
 #pragma once
 
 #include "print/PagedDocument.h"
+#include "print/PaperOutput.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -30,9 +32,18 @@ class PreviewWindow : public QMainWindow
     void print();
     void saveAsPdf();
 
+    // Runs after each print or PDF that was completed, e.g. to tell the user about the run.
+    void setAfterOutput(std::function<void()> afterOutput)
+    {
+        m_afterOutput = std::move(afterOutput);
+    }
+
   private:
     void buildToolBar();
     void showCounter();
+    // Warns with `failure` when the run failed, and runs the after-output step when it was
+    // completed.
+    void finishOutput(OutputResult result, const QString& failure);
 
     std::unique_ptr<const PagedDocument> m_document;
     PrintDesk& m_desk;
@@ -40,6 +51,7 @@ class PreviewWindow : public QMainWindow
     std::unique_ptr<QPrinter> m_printer;
     PageView* m_view = nullptr;
     QLabel* m_counter = nullptr;
+    std::function<void()> m_afterOutput;
 };
 
 // "3 / 12", or "5-6 / 12" for a page that holds two printed pages.

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,12 @@ class CardStore
     std::string AddressBookPath;
     std::string InterchangePath;
     ShortString VersionText{std::string_view("VELM v0.29")};
+
+    // Cards 1..CardCount, in order.
+    std::span<const CardRecord> countedCards() const
+    {
+        return {m_slots.data(), static_cast<std::size_t>(CardCount)};
+    }
 
     // True when the store has room for one more card.
     bool hasRoom() const { return CardCount < kCapacity; }

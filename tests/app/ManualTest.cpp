@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
@@ -321,6 +322,25 @@ TEST(Utf8Check, FindsTheFirstBadByte)
         EXPECT_EQ(FirstInvalidUtf8(c.text), c.bad) << HexBytes(c.text);
 }
 
+// How the manual holds a picture.
+const std::string kPngData = "data:image/png;base64,";
+
+std::string Base64(std::string_view bytes)
+{
+    static constexpr std::string_view kDigits =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string encoded;
+    for (std::size_t at = 0; at < bytes.size(); at += 3) {
+        const std::size_t count = std::min<std::size_t>(3, bytes.size() - at);
+        std::uint32_t group = 0;
+        for (std::size_t i = 0; i < 3; ++i)
+            group = group << 8 | (i < count ? static_cast<unsigned char>(bytes[at + i]) : 0u);
+        for (std::size_t i = 0; i < 4; ++i)
+            encoded += i <= count ? kDigits[group >> (18 - 6 * i) & 63] : '=';
+    }
+    return encoded;
+}
+
 class Manual : public ::testing::Test
 {
   protected:
@@ -365,6 +385,7 @@ TEST_F(Manual, TagsBalance)
     EXPECT_FALSE(problem.has_value()) << *problem;
 }
 
+// Its pictures are part of it, as data.
 TEST_F(Manual, NeedsNoScriptsAndNoOtherFiles)
 {
     const std::string lower = LowerCase(html);
@@ -372,7 +393,19 @@ TEST_F(Manual, NeedsNoScriptsAndNoOtherFiles)
     EXPECT_EQ(lower.find("<link"), std::string::npos);
     EXPECT_EQ(lower.find("<iframe"), std::string::npos);
     EXPECT_EQ(lower.find("url("), std::string::npos);
-    EXPECT_TRUE(AttributeValues(html, "src").empty());
+    for (const std::string& source : AttributeValues(html, "src"))
+        EXPECT_TRUE(source.starts_with(kPngData)) << source.substr(0, 40);
+}
+
+// The picture of a printed postcard is the one in the docs folder, rendered from a PDF of
+// the program's.
+TEST_F(Manual, ShowsThePostcardPictureOfTheDocsFolder)
+{
+    std::ifstream file(VELM_DOCS_DIR "/postcard.png", std::ios::binary);
+    const std::string png{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(png.empty());
+    const auto sources = AttributeValues(html, "src");
+    EXPECT_NE(std::find(sources.begin(), sources.end(), kPngData + Base64(png)), sources.end());
 }
 
 TEST_F(Manual, EveryLinkLeadsToAPlaceInTheManual)
@@ -405,6 +438,8 @@ TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
     std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
     quoted.insert(quoted.end(), texts::kOtherFormatMessages.begin(),
                   texts::kOtherFormatMessages.end());
+    quoted.insert(quoted.end(), texts::kPostcardSummaryTexts.begin(),
+                  texts::kPostcardSummaryTexts.end());
     for (const texts::SheetTexts& sheet : texts::kSheets) {
         for (const std::string_view after : texts::kSheetMessagesAfterName)
             quoted.push_back(texts::NamedSheet(sheet) + std::string(after));

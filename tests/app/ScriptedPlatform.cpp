@@ -86,4 +86,16 @@ bool ScriptedPlatform::shellOpen(const QString& target)
     return shellOpenFindsAProgram;
 }
 
+std::optional<PostcardRequest> ScriptedPlatform::askPostcardOptions(int cardCount, int cardOnScreen)
+{
+    postcardDialogs.push_back({cardCount, cardOnScreen});
+    if (postcardAnswers.empty()) {
+        ADD_FAILURE() << "unscripted postcard dialog";
+        return std::nullopt;
+    }
+    std::optional<PostcardRequest> answer = postcardAnswers.front();
+    postcardAnswers.pop_front();
+    return answer;
+}
+
 } // namespace velm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "print/ScriptedPrintDesk.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,12 +31,20 @@ class ScriptedPlatform final : public Platform
         QString program;
         QStringList arguments;
     };
+    struct PostcardDialogRun {
+        int cardCount = 0;
+        int cardOnScreen = 0;
+    };
 
     // Scripts.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> dialogResults;
     // The filter entry the user chose in every file dialog.
     qsizetype filterChoice = 0;
+    // The postcard dialog's answers: the request, or nothing for Cancel.
+    std::deque<std::optional<PostcardRequest>> postcardAnswers;
+    // The dialogs of the print preview.
+    test::ScriptedPrintDesk printing;
     // Row indexes, or nothing for Cancel.
     std::deque<std::optional<int>> listAnswers;
     // Whether the desktop has a program that opens what shellOpen is given.
@@ -50,6 +59,7 @@ class ScriptedPlatform final : public Platform
     std::vector<ProcessStart> processes;
     std::vector<QString> textViewerFiles;
     std::vector<QString> shellOpens;
+    std::vector<PostcardDialogRun> postcardDialogs;
 
     void notice(const QString& text) override;
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
@@ -60,6 +70,8 @@ class ScriptedPlatform final : public Platform
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
     bool shellOpen(const QString& target) override;
+    std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) override;
+    print::PrintDesk& printDesk() override { return printing; }
 };
 
 // Expects that exactly one question was asked: `text` under `caption` with `buttons`.

@@ -2,7 +2,10 @@
 #include "blent/CommandLine.h"
 #include "blent/PrintFormat.h"
 #include "blent/SheetFile.h"
+#include "print/PdfTools.h"
 #include "sheets/Sheets.h"
+#include "store/AddressBookFile.h"
+#include "support/Cards.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,6 +52,80 @@ TEST(CommandLine, RejectsAMissingFileOrPdfPath)
         {""}, {"--pdf"}, {"--pdf", "out.pdf"}, {"--pdf", "", "a.txt"}};
     for (const auto& args : cases)
         EXPECT_TRUE(std::holds_alternative<UsageError>(ParseCommandLine(args))) << args.size();
+}
+
+TEST(CommandLine, ReadsThePostcardOptions)
+{
+    struct Case {
+        std::vector<std::string> args;
+        PostcardChoice choice;
+        std::string mark; // Shift-JIS
+        int sender;
+        double offsetX, offsetY;
+        bool kanjiDigits, jointNames;
+        std::string addressBook;
+    };
+    const std::vector<Case> cases{
+        {{"--postcards", "o.pdf", "a.txt"}, PostcardChoice::All, "", 0, 0, 0, true, true, "a.txt"},
+        {{"--postcards", "o.pdf", "--marked", "--sender", "12", "--no-joint-names", "My",
+          "Book.txt"},
+         PostcardChoice::Marked,
+         "",
+         12,
+         0,
+         0,
+         true,
+         false,
+         "My Book.txt"},
+        {{"--postcards", "o.pdf", "--mark", "友", "--offset", "-5,2.5", "--no-kanji-digits",
+          "a.txt"},
+         PostcardChoice::MarkEquals,
+         "\x97\x46",
+         0,
+         -5,
+         2.5,
+         false,
+         true,
+         "a.txt"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseCommandLine(c.args);
+        ASSERT_TRUE(std::holds_alternative<PostcardsInvocation>(parsed)) << c.addressBook;
+        const PostcardsInvocation& invocation = std::get<PostcardsInvocation>(parsed);
+        const PostcardRequest& request = invocation.request;
+        EXPECT_EQ(invocation.pdfOut, "o.pdf");
+        EXPECT_EQ(invocation.addressBook, c.addressBook);
+        EXPECT_EQ(request.selection.choice, c.choice) << c.addressBook;
+        EXPECT_EQ(request.selection.mark, c.mark) << c.addressBook;
+        EXPECT_EQ(request.senderCard, c.sender) << c.addressBook;
+        EXPECT_DOUBLE_EQ(request.options.offsetX, c.offsetX) << c.addressBook;
+        EXPECT_DOUBLE_EQ(request.options.offsetY, c.offsetY) << c.addressBook;
+        EXPECT_EQ(request.options.kanjiDigits, c.kanjiDigits) << c.addressBook;
+        EXPECT_EQ(request.options.jointNames, c.jointNames) << c.addressBook;
+    }
+}
+
+TEST(CommandLine, RejectsPostcardOptionsItCannotUse)
+{
+    const std::vector<std::vector<std::string>> cases{
+        {"--postcards"},
+        {"--postcards", "o.pdf"},
+        {"--postcards", "o.pdf", "--marked"},
+        {"--postcards", "o.pdf", "--mark"},
+        {"--postcards", "o.pdf", "--marked", "--mark", "x", "a.txt"},
+        {"--postcards", "o.pdf", "--sender", "0", "a.txt"},
+        {"--postcards", "o.pdf", "--sender", "1000", "a.txt"},
+        {"--postcards", "o.pdf", "--sender", "1x", "a.txt"},
+        {"--postcards", "o.pdf", "--offset", "5.1,0", "a.txt"},
+        {"--postcards", "o.pdf", "--offset", "nan,0", "a.txt"},
+        {"--postcards", "o.pdf", "--offset", "1", "a.txt"},
+        {"--postcards", "o.pdf", "--kanji", "a.txt"},
+    };
+    for (const auto& args : cases) {
+        const auto parsed = ParseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << args.size();
+        EXPECT_EQ(std::get<UsageError>(parsed).usage, texts::kPostcardsUsage);
+    }
 }
 
 // A format file of the given values by line number; every other setting line holds no
@@ -156,6 +233,60 @@ TEST_F(InputFiles, HostileInputEndsWithItsMessageAndStatus)
         const QString error = QString::fromUtf8(blent.readAllStandardError());
         EXPECT_TRUE(error.contains(c.message)) << c.name << ": " << error.toStdString();
         EXPECT_FALSE(QFile::exists(pdf)) << c.name;
+    }
+}
+
+// The postcards of an address book: a PDF page for each card with a name, or no PDF and a
+// message with the status that says why.
+TEST_F(InputFiles, PostcardsOfAnAddressBookEndWithTheirStatus)
+{
+    if (!test::HavePopplerTools())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const std::string book = write(
+        "addr.txt", FormatAddressBook(*test::StoreWith({{.Name1 = "\x8e\x52\x93\x63", .Mark = "A"},
+                                                        {.Jusyo1 = "Tokyo"},
+                                                        {.Name1 = "\x97\xe9\x96\xd8"}})));
+    struct Case {
+        const char* name;
+        QStringList options;
+        std::string file;
+        int status;
+        int pages; // in the PDF; 0 for none
+        QString message;
+    };
+    const std::vector<Case> cases{
+        {"every card", {}, book, 0, 2, QString()},
+        {"marked", {QStringLiteral("--mark"), QStringLiteral("A")}, book, 0, 1, QString()},
+        {"missing", {}, m_dir.filePath("missing.txt").toStdString(), 1, 0, texts::kNotFound},
+        {"no address book", {}, write("plain.txt", "abc\r\n"), 1, 0, texts::kNoCards},
+        {"no card chosen",
+         {QStringLiteral("--mark"), QStringLiteral("B")},
+         book,
+         1,
+         0,
+         QStringLiteral("addr.txt には印刷する宛名面がありません")},
+        {"sender not in the book",
+         {QStringLiteral("--sender"), QStringLiteral("4")},
+         book,
+         2,
+         0,
+         QStringLiteral("addr.txt にはカード 4 がありません")},
+    };
+    for (const Case& c : cases) {
+        const QString pdf = m_dir.filePath("postcards.pdf");
+        QFile::remove(pdf);
+        QProcess blent;
+        blent.start(QStringLiteral(BLENT_EXE), QStringList{QStringLiteral("--postcards"), pdf} +
+                                                   c.options +
+                                                   QStringList{QString::fromStdString(c.file)});
+        ASSERT_TRUE(blent.waitForFinished(60000)) << c.name << " hangs";
+        EXPECT_EQ(blent.exitCode(), c.status) << c.name;
+        const QString error = QString::fromUtf8(blent.readAllStandardError());
+        EXPECT_TRUE(error.contains(c.message)) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(QFile::exists(pdf), c.pages > 0) << c.name;
+        if (c.pages > 0) {
+            EXPECT_EQ(test::PdfPageCount(pdf), c.pages) << c.name;
+        }
     }
 }
 

@@ -8,6 +8,17 @@
 
 namespace velm::test
 {
+namespace
+{
+
+constexpr double kMillimetresPerPoint = 25.4 / 72;
+
+double Millimetres(const QRegularExpressionMatch& match, int group)
+{
+    return match.captured(group).toDouble() * kMillimetresPerPoint;
+}
+
+} // namespace
 
 std::optional<QByteArray> RunTool(const QString& program, const QStringList& args)
 {
@@ -49,19 +60,39 @@ QByteArray PdfText(const QString& pdf)
 
 std::optional<TextExtent> PdfTextExtent(const QString& pdf)
 {
-    const auto html =
-        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!html)
+    const std::vector<PdfPage> pages = PdfWordBoxes(pdf);
+    if (pages.empty())
         return std::nullopt;
     TextExtent extent;
-    static const QRegularExpression kPage(QStringLiteral("<page width=\"([0-9.]+)\""));
-    static const QRegularExpression kWord(QStringLiteral("<word [^>]*xMax=\"([0-9.]+)\""));
-    const QString text = QString::fromUtf8(*html);
-    for (const auto& page : kPage.globalMatch(text))
-        extent.pageWidth = std::max(extent.pageWidth, page.captured(1).toDouble());
-    for (const auto& word : kWord.globalMatch(text))
-        extent.rightmost = std::max(extent.rightmost, word.captured(1).toDouble());
+    for (const PdfPage& page : pages) {
+        extent.pageWidth = std::max(extent.pageWidth, page.width / kMillimetresPerPoint);
+        for (const PdfWord& word : page.words)
+            extent.rightmost = std::max(extent.rightmost, word.right / kMillimetresPerPoint);
+    }
     return extent;
+}
+
+std::vector<PdfPage> PdfWordBoxes(const QString& pdf)
+{
+    const auto output =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                              QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!output)
+        return {};
+    static const QRegularExpression kPage(
+        QString::fromLatin1(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression kWord(QString::fromLatin1(
+        R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)</word>)re"));
+    std::vector<PdfPage> pages;
+    for (const QString& line : QString::fromUtf8(*output).split(QLatin1Char('\n'))) {
+        if (const auto page = kPage.match(line); page.hasMatch())
+            pages.push_back({Millimetres(page, 1), Millimetres(page, 2), {}});
+        else if (const auto word = kWord.match(line); word.hasMatch() && !pages.empty())
+            pages.back().words.push_back({word.captured(5), Millimetres(word, 1),
+                                          Millimetres(word, 2), Millimetres(word, 3),
+                                          Millimetres(word, 4)});
+    }
+    return pages;
 }
 
 std::optional<GreyImage> RasterisePage(const QString& pdf, int page, int dpi)

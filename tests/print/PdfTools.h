@@ -28,6 +28,28 @@ struct TextExtent {
 };
 std::optional<TextExtent> PdfTextExtent(const QString& pdf);
 
+// A word that pdftotext finds on a page, with its box in mm from the page's top left.
+struct PdfWord {
+    QString text;
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+
+    double centreX() const { return (left + right) / 2; }
+    double centreY() const { return (top + bottom) / 2; }
+};
+
+// A page's size in mm and its words.
+struct PdfPage {
+    double width = 0;
+    double height = 0;
+    std::vector<PdfWord> words;
+};
+
+// The pages of a PDF as `pdftotext -bbox` reads them; empty when it cannot.
+std::vector<PdfPage> PdfWordBoxes(const QString& pdf);
+
 // One page rasterised in grey: width × height bytes, 0 black to 255 white.
 struct GreyImage {
     int width = 0;

@@ -8,14 +8,15 @@
 namespace velm::test
 {
 
-TestDocument::TestDocument(int pageCount, int printedPerPage, QString pdfPath)
-    : m_pageCount(pageCount), m_printedPerPage(printedPerPage), m_pdfPath(std::move(pdfPath))
+TestDocument::TestDocument(int pageCount, int printedPerPage, QString pdfPath, QPageSize paper)
+    : m_pageCount(pageCount), m_printedPerPage(printedPerPage), m_pdfPath(std::move(pdfPath)),
+      m_paper(std::move(paper))
 {
 }
 
 QPageLayout TestDocument::pageLayout() const
 {
-    return QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF());
+    return QPageLayout(m_paper, QPageLayout::Portrait, QMarginsF());
 }
 
 print::PrintedPages TestDocument::printedPages(int page) const
