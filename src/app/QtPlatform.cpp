@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -78,6 +79,10 @@ void LabelFileDialog(QFileDialog& dialog, bool saving)
     label(QFileDialog::FileType, texts::kFileTypeLabel);
     label(QFileDialog::Accept, saving ? texts::kSaveButton : texts::kOpenButton);
     label(QFileDialog::Reject, texts::kCancelButton);
+    // Qt leaves its type label without a buddy, so its mnemonic would show as "(&T)"; tied
+    // to the list of types, Alt+T moves there as Alt+N moves to the name.
+    if (auto* typeLabel = dialog.findChild<QLabel*>(QStringLiteral("fileTypeLabel")))
+        typeLabel->setBuddy(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")));
 }
 
 // The file a dialog's chosen name stands for: the name as it is when such a file exists or

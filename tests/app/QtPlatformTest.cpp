@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -84,6 +85,8 @@ struct DialogSeen {
     bool confirmsOverwrite = true;
     bool sidebarShown = true;
     QString acceptLabel;
+    // Labels that show their "&" as it is, since no field takes their mnemonic.
+    QStringList labelsShowingAmpersand;
 };
 
 // Runs the dialog; when it is shown, records it, picks filter entry `pickFilter` and
@@ -103,6 +106,10 @@ std::optional<QString> RunDialog(QtPlatform& platform, Platform::Dialog dialog,
         auto* sidebar = fileDialog->findChild<QWidget*>(QStringLiteral("sidebar"));
         seen.sidebarShown = sidebar && sidebar->isVisible();
         seen.acceptLabel = fileDialog->labelText(QFileDialog::Accept);
+        seen.labelsShowingAmpersand.clear();
+        for (const QLabel* label : fileDialog->findChildren<QLabel*>())
+            if (label->isVisible() && label->text().contains(u'&') && !label->buddy())
+                seen.labelsShowingAmpersand << label->text();
         if (accept.isEmpty()) {
             fileDialog->reject();
             return;
@@ -136,6 +143,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
     EXPECT_FALSE(seen.confirmsOverwrite);
     EXPECT_FALSE(seen.sidebarShown);
     EXPECT_EQ(seen.acceptLabel, QStringLiteral("保存(&S)"));
+    EXPECT_EQ(seen.labelsShowingAmpersand.join(u'|').toStdString(), "");
 
     // The same dialog with another command's filter comes back on the entry chosen last.
     const auto exported = RunDialog(platform, Platform::Dialog::Save,
@@ -153,6 +161,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
         0, missing);
     EXPECT_EQ(opened, missing);
     EXPECT_EQ(seen.acceptLabel, QStringLiteral("開く(&O)"));
+    EXPECT_EQ(seen.labelsShowingAmpersand.join(u'|').toStdString(), "");
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)"));
 
     const auto cancelled = RunDialog(
