@@ -349,5 +349,37 @@ TEST(QtMessageBoxes, NoticesAndErrorsAreCaptionedVelm)
     EXPECT_EQ(error.buttons, QMessageBox::Ok);
 }
 
+// Opens `target` through a stand-in for the desktop's opener that ends with `status`, and
+// tells whether the program heard that nothing opened it.
+bool NotOpenedWhenOpenerEndsWith(int status, const QString& target)
+{
+    QTemporaryDir folder;
+    const QString opener = folder.filePath(QStringLiteral("xdg-open"));
+    QFile script(opener);
+    script.open(QIODevice::WriteOnly);
+    script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
+
+    QtPlatform platform;
+    bool notOpened = false;
+    platform.shellOpen(target, [&notOpened] { notOpened = true; });
+    // A stand-in that ends well takes the whole second to show that nothing follows.
+    const bool heard =
+        QTest::qWaitFor([&notOpened] { return notOpened; }, status == 0 ? 1000 : 5000);
+    qputenv("PATH", path);
+    return heard;
+}
+
+TEST(QtShellOpen, ANoticeFollowsOnlyWhenTheDesktopHasNoProgramForTheTarget)
+{
+    const QString manual = QDir::temp().filePath(QStringLiteral("velm.htm"));
+    EXPECT_FALSE(NotOpenedWhenOpenerEndsWith(0, manual));
+    EXPECT_TRUE(NotOpenedWhenOpenerEndsWith(3, manual));
+    EXPECT_TRUE(NotOpenedWhenOpenerEndsWith(3, QStringLiteral("https://velm.example.com/")));
+}
+
 } // namespace
 } // namespace velm
