@@ -50,6 +50,7 @@ class QuietPlatform final : public Platform
     {
         return std::nullopt;
     }
+    qsizetype chosenFilter(Dialog) const override { return 0; }
     std::optional<int> chooseFromList(const ListChoice&) override { return std::nullopt; }
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}

@@ -51,8 +51,9 @@ set(CPACK_PACKAGE_CONTACT "VELM project <velm@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Address book (住所録) for Japanese desktop users")
 set(CPACK_PACKAGE_DESCRIPTION
     "VELM keeps up to 999 address cards in a Shift-JIS text file, shows one card at a time,\n\
-writes a notebook sheet and a ruled list sheet for printing through its print tool, and\n\
-exports and imports the ORBI comma-separated interchange format.")
+writes a notebook sheet and a ruled list sheet for printing through its print tool,\n\
+exports and imports the ORBI comma-separated interchange format, and moves cards to and\n\
+from vCard and CSV files, in its window or with the converter velm-convert.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

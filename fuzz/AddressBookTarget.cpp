@@ -9,7 +9,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <variant>
 #include <vector>
 
@@ -23,12 +22,6 @@ namespace
 constexpr std::array<std::size_t, CardRecord::kFieldCount> kColumnWidths{18, 18, 20, 2,  40, 40,
                                                                          8,  16, 26, 26, 38};
 constexpr std::size_t kCardBytes = 5 * (78 + 2);
-
-CardStore& ScratchStore()
-{
-    static const auto store = std::make_unique<CardStore>();
-    return *store;
-}
 
 std::string Format(const std::vector<CardRecord>& cards)
 {

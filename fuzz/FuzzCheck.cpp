@@ -1,9 +1,13 @@
 #include "FuzzCheck.h"
 
 #include "store/CardStore.h"
+#include "text/ShiftJisCodec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 namespace velm::fuzz
 {
@@ -18,6 +22,12 @@ std::string& CurrentInputName()
 }
 
 } // namespace
+
+CardStore& ScratchStore()
+{
+    static const auto store = std::make_unique<CardStore>();
+    return *store;
+}
 
 void SetCurrentInputName(std::string name)
 {
@@ -44,6 +54,30 @@ void CheckStorable(const std::vector<CardRecord>& cards)
             Check(field->view().find("\x81\x7A") == std::string_view::npos,
                   "no field holds the closing bracket's bytes", [&] { return DescribeCard(card); });
         }
+    }
+}
+
+bool IsWholeShiftJisText(std::string_view bytes)
+{
+    const std::u32string text = DecodeShiftJis(bytes);
+    return text.find(kUndecodable) == std::u32string::npos && EncodeShiftJis(text) == bytes;
+}
+
+void CheckReadBack(const std::vector<CardRecord>& cards, const std::vector<CardRecord>& back,
+                   std::string_view format, bool (*comparable)(std::string_view field))
+{
+    Check(back.size() == cards.size(), "an export keeps the card count",
+          [&] { return std::string(format) + ": " + std::to_string(back.size()) + " cards"; });
+    for (std::size_t k = 0; k < cards.size(); ++k) {
+        const auto fields = cards[k].fields();
+        if (!std::all_of(fields.begin(), fields.end(), [comparable](const ShortString* field) {
+                return comparable(field->view());
+            }))
+            continue;
+        Check(cards[k] == back[k], "an exported card reads back", [&] {
+            return std::string(format) + " card " + std::to_string(k + 1) + "\nexported:\n" +
+                   DescribeCard(cards[k]) + "read back:\n" + DescribeCard(back[k]);
+        });
     }
 }
 

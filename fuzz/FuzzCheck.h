@@ -8,8 +8,17 @@
 #include <string_view>
 #include <vector>
 
+namespace velm
+{
+class CardStore;
+}
+
 namespace velm::fuzz
 {
+
+// A card store made once for all inputs, since a store is large; each input replaces its
+// cards.
+CardStore& ScratchStore();
 
 // The name of the input being run, shown when an invariant breaks. The replay driver sets
 // it to the corpus file; under libFuzzer it stays empty, since libFuzzer saves the input.
@@ -22,6 +31,16 @@ using test::HexUnits;
 // Checks what the store can hold: at most 999 cards, no field over 255 bytes, and no field
 // holding "】"'s bytes, which would end the value early in the address-book file.
 void CheckStorable(const std::vector<CardRecord>& cards);
+
+// Whether the bytes are Shift-JIS text that survives a trip through Unicode unchanged: every
+// byte belongs to a character, and each character has these bytes as its first code. Only
+// such values can come back exactly from a UTF-8 file.
+bool IsWholeShiftJisText(std::string_view bytes);
+
+// Checks that the cards read back from an export of `cards` are the same cards, comparing
+// only those whose every field satisfies `comparable`.
+void CheckReadBack(const std::vector<CardRecord>& cards, const std::vector<CardRecord>& back,
+                   std::string_view format, bool (*comparable)(std::string_view field));
 
 // Reports a broken invariant with `detail` and aborts, so that libFuzzer keeps the input
 // and the replay test fails.

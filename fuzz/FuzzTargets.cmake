@@ -1,6 +1,7 @@
 # The fuzz targets, shared by the libFuzzer build (fuzz/) and the corpus replay (tests/fuzz/).
 # Each name N has its source fuzz/<N>Target.cpp and its corpus fuzz/corpus/<N>/.
-set(VELM_FUZZ_TARGETS AddressBook OrbiImport PathParts StrictInt ShiftJisCodec StorableText)
+set(VELM_FUZZ_TARGETS AddressBook OrbiImport VCardImport CsvImport PathParts StrictInt
+    ShiftJisCodec StorableText)
 set(VELM_FUZZ_DIR ${CMAKE_SOURCE_DIR}/fuzz)
 
 # The fuzz checks describe bytes and cards with the tests' support library.

@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <variant>
 #include <vector>
 
@@ -19,12 +18,6 @@ using namespace velm::fuzz;
 
 namespace
 {
-
-CardStore& ScratchStore()
-{
-    static const auto store = std::make_unique<CardStore>();
-    return *store;
-}
 
 // The card without its address lines, for comparing cards exported with the address lines
 // joined directly, which the import splits elsewhere.

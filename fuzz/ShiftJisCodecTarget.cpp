@@ -1,11 +1,13 @@
 // Decodes any bytes as Shift-JIS and encodes any code points. Decoding never fails, and
 // encoding what was decoded gives bytes that decode to the same text, each character in
 // its lowest code: the very same bytes where no character used a higher one. Every code
-// point encodes to bytes of exactly one character.
+// point encodes to bytes of exactly one character. The conversions between Shift-JIS and
+// UTF-8 give what converting character by character gives.
 
 #include "FuzzCheck.h"
 #include "text/ShiftJis.h"
 #include "text/ShiftJisCodec.h"
+#include "text/Utf.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -96,6 +98,44 @@ void CheckEncodeDecode(const std::u32string& text)
     }
 }
 
+// Shift-JIS to UTF-8 at once is the text decoded, with "?" for what forms no character.
+void CheckShiftJisToUtf8(std::string_view bytes)
+{
+    const std::u32string text = DecodeShiftJis(bytes);
+    std::string expected;
+    for (const char32_t c : WithQuestionMarks(text))
+        AppendUtf8(expected, c);
+    std::string utf8 = "x";
+    const std::size_t replaced = AppendUtf8FromShiftJis(utf8, bytes);
+    Check(utf8 == "x" + expected, "Shift-JIS becomes the UTF-8 of its characters",
+          [&] { return "bytes: " + HexBytes(bytes) + "\nUTF-8: " + HexBytes(utf8); });
+    Check(replaced == static_cast<std::size_t>(std::count(text.begin(), text.end(), kUndecodable)),
+          "every byte that forms no character is counted");
+}
+
+// UTF-8 to Shift-JIS at once is each UTF-8 character encoded, with "?" for a byte that
+// forms none.
+void CheckUtf8ToShiftJis(std::string_view utf8)
+{
+    std::string expected;
+    FromUtf8 counted;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Character character = DecodeUtf8At(utf8, at);
+        at += character.length;
+        const auto encoded =
+            character.valid ? EncodeShiftJisChar(character.codePoint) : std::nullopt;
+        expected += encoded.value_or("?");
+        counted.replaced += encoded ? 0 : 1;
+        counted.wellFormed = counted.wellFormed && character.valid;
+    }
+    std::string shiftJis = "x";
+    const FromUtf8 result = AppendShiftJisFromUtf8(shiftJis, utf8);
+    Check(shiftJis == "x" + expected, "UTF-8 becomes the Shift-JIS of its characters",
+          [&] { return "UTF-8: " + HexBytes(utf8) + "\nShift-JIS: " + HexBytes(shiftJis); });
+    Check(result.replaced == counted.replaced && result.wellFormed == counted.wellFormed,
+          "a conversion from UTF-8 counts what it replaced and tells malformed text");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -103,5 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = AsBytes(data, size);
     CheckDecodeEncode(bytes);
     CheckEncodeDecode(CodePoints(bytes));
+    CheckShiftJisToUtf8(bytes);
+    CheckUtf8ToShiftJis(bytes);
     return 0;
 }

@@ -23,8 +23,9 @@ namespace velm
 class Platform
 {
   public:
-    enum class Buttons { YesNo, OkCancel, YesNoCancel };
-    enum class Answer { Yes, No, Ok, Cancel };
+    // AddReplaceCancel asks whether cards are added to those there are or replace them.
+    enum class Buttons { YesNo, OkCancel, YesNoCancel, AddReplaceCancel };
+    enum class Answer { Yes, No, Ok, Cancel, Add, Replace };
 
     // The two file dialogs of the main window. Each remembers the filter entry chosen last.
     enum class Dialog { Open, Save };
@@ -65,6 +66,8 @@ class Platform
     // dialog insists that the file exists nor asks about overwriting.
     virtual std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) = 0;
 
+    // The filter entry, counted from 0, that the user chose when `dialog` last ran.
+    virtual qsizetype chosenFilter(Dialog dialog) const = 0;
     // Shows the rows in a modal dialog with OK and Cancel, the first row chosen; the index
     // of the row chosen, or nothing when the user cancels.
     virtual std::optional<int> chooseFromList(const ListChoice& choice) = 0;

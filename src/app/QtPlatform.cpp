@@ -36,6 +36,7 @@ QMessageBox::StandardButtons StandardButtons(Platform::Buttons buttons)
     case Platform::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Platform::Buttons::YesNoCancel:
+    case Platform::Buttons::AddReplaceCancel:
         break;
     }
     return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -85,6 +86,26 @@ void LabelFileDialog(QFileDialog& dialog, bool saving)
         typeLabel->setBuddy(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")));
 }
 
+// The question whether to add cards or replace them shows its own buttons in the places of
+// Yes and No.
+void LabelAddAndReplace(QMessageBox& box)
+{
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8(texts::kAddButton));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8(texts::kReplaceButton));
+}
+
+Platform::Answer AddOrReplace(Platform::Answer answer)
+{
+    switch (answer) {
+    case Platform::Answer::Yes:
+        return Platform::Answer::Add;
+    case Platform::Answer::No:
+        return Platform::Answer::Replace;
+    default:
+        return Platform::Answer::Cancel;
+    }
+}
+
 // The file a dialog's chosen name stands for: the name as it is when such a file exists or
 // the name has an extension, otherwise the name with the default extension added.
 QString WithDefaultExtension(const QString& chosen, const QString& extension)
@@ -128,7 +149,10 @@ Platform::Answer QtPlatform::ask(const QString& text, const QString& caption, Bu
 {
     QMessageBox box(QMessageBox::Warning, caption, text, StandardButtons(buttons), m_dialogParent);
     LabelButtons(box);
-    return AnswerOf(box.exec());
+    if (buttons != Buttons::AddReplaceCancel)
+        return AnswerOf(box.exec());
+    LabelAddAndReplace(box);
+    return AddOrReplace(AnswerOf(box.exec()));
 }
 
 void QtPlatform::showError(const QString& message)
@@ -171,6 +195,11 @@ std::optional<QString> QtPlatform::runFileDialog(Dialog dialog, const FileDialog
     chosenFilter = entries ? std::max(0, entries->currentIndex()) : 0;
     return QDir::toNativeSeparators(
         WithDefaultExtension(fileDialog.selectedFiles().constFirst(), setup.defaultExtension));
+}
+
+qsizetype QtPlatform::chosenFilter(Dialog dialog) const
+{
+    return m_chosenFilter[static_cast<std::size_t>(dialog)];
 }
 
 std::optional<int> QtPlatform::chooseFromList(const ListChoice& choice)

@@ -27,6 +27,7 @@ class QtPlatform final : public Platform
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    qsizetype chosenFilter(Dialog dialog) const override;
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;

@@ -107,6 +107,9 @@ constexpr MenuItemLayout kFileItems[] = {
     {texts::kSaveItem, &TForm1::Save1, &TForm1::Save1Click},
     {texts::kSaveAsItem, &TForm1::SaveAs1, &TForm1::SaveAs1Click},
     {},
+    {texts::kImportOtherItem, &TForm1::ImportOther1, &TForm1::ImportOther1Click},
+    {texts::kExportOtherItem, &TForm1::ExportOther1, &TForm1::ExportOther1Click},
+    {},
     {texts::kPrintAddressBookItem, &TForm1::PrintAddr, &TForm1::PrintAddrClick},
     {},
     {texts::kRestoreItem, &TForm1::Restore1, &TForm1::Restore1Click},
@@ -574,7 +577,7 @@ std::optional<std::string> TForm1::chooseFile(Platform::Dialog dialog, std::stri
 {
     const std::optional<QString> chosen = m_platform.runFileDialog(
         dialog, {QString::fromUtf8(title), QString::fromUtf8(kind.filter),
-                 QString::fromUtf8(kind.extension.substr(1)), QFile::decodeName(path.c_str())});
+                 QString::fromUtf8(kind.extension).mid(1), QFile::decodeName(path.c_str())});
     if (!chosen)
         return std::nullopt;
     return QFile::encodeName(*chosen).toStdString();

@@ -4,6 +4,7 @@
 #include "app/Platform.h"
 #include "app/Texts.h"
 #include "app/UpDown.h"
+#include "interchange/Conversion.h"
 #include "interchange/Orbi.h"
 #include "store/AddressBookFile.h"
 #include "store/CardStore.h"
@@ -85,6 +86,10 @@ class TForm1 final : public QMainWindow
     // writes.
     void Restore1Click();
 
+    // Cards to and from other programs' formats.
+    void ImportOther1Click();
+    void ExportOther1Click();
+
     // The sheets.
     void MtetyoClick();
     void MitiranClick();
@@ -139,6 +144,8 @@ class TForm1 final : public QMainWindow
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveAs1 = nullptr;
+    QAction* ImportOther1 = nullptr;
+    QAction* ExportOther1 = nullptr;
     QAction* PrintAddr = nullptr;
     QAction* Restore1 = nullptr;
     QAction* CardList1 = nullptr;
@@ -311,6 +318,27 @@ class TForm1 final : public QMainWindow
     std::optional<std::string> chooseInterchangeFile(Platform::Dialog dialog,
                                                      std::string_view title);
 
+    // Private helpers of the commands for other formats (TForm1OtherFormats.cpp).
+
+    // The notice of a refused vCard or CSV file.
+    static QString refusalNotice(ImportRefusal refusal);
+
+    // Runs a file dialog for `kind` titled `title`, starting from the vCard or CSV file
+    // chosen last (at first the address book's name with ".vcf"; the save dialog proposes
+    // it without its extension). The chosen path is kept for the next dialog and returned,
+    // or nothing when the user cancels.
+    std::optional<std::string> chooseOtherFormatFile(Platform::Dialog dialog,
+                                                     std::string_view title,
+                                                     const texts::FileKind& kind);
+
+    // Asks whether `count` imported cards are added after the last card or replace all
+    // cards; a store without cards takes them without a question.
+    Platform::Answer askAddOrReplace(std::size_t count);
+
+    // Adds the cards after the last card, or replaces all cards with them, and shows the
+    // first of them. The cards are not yet in the address-book file.
+    void takeImportedCards(std::vector<CardRecord> cards, bool adding);
+
     // Private helpers of the card list (TForm1CardList.cpp).
 
     // Tells the card list, when there is one, that the cards in the store have changed.
@@ -324,6 +352,8 @@ class TForm1 final : public QMainWindow
     // Where backups of address-book files are kept; nothing when the user has no folder for
     // them.
     std::optional<std::string> m_backupsFolder;
+    // The vCard or CSV file chosen last, which the next dialog for one proposes.
+    std::string m_otherFormatPath;
 };
 
 template <typename Refusal>

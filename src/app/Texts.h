@@ -1,5 +1,10 @@
 #pragma once
 
+#include "interchange/Conversion.h"
+#include "interchange/Orbi.h"
+#include "store/AddressBookFile.h"
+#include "store/FileIo.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -8,8 +13,9 @@
 // Every text the windows show or hand to the desktop, each defined once, in UTF-8: window
 // and dialog captions, labels, menus, messages, file-dialog filters and the names of the
 // files beside the program. The error texts of the core's failures come with them
-// (FileFailure::message, NotAnIntegerMessage). The manual's test checks the manual against
-// the lists at the end; nothing here needs Qt, so that test builds without it.
+// (FileFailure::message, NotAnIntegerMessage), and so do the texts the core and the
+// converter share with the windows, which the core defines. The manual's test checks the
+// manual against the lists at the end; nothing here needs Qt, so that test builds without it.
 
 namespace velm::texts
 {
@@ -79,13 +85,15 @@ inline constexpr std::string_view kInterchangeMenu = "ＯＲＢＩ(&O)";
 inline constexpr std::string_view kImportItem = "読み込み(&R)";
 inline constexpr std::string_view kExportItem = "書き出し(&W)";
 inline constexpr std::string_view kMameJoinItem = "筆まめ形式にする(&M)";
+inline constexpr std::string_view kImportOtherItem = "他の形式から読み込み(&I)...";
+inline constexpr std::string_view kExportOtherItem = "他の形式で書き出し(&E)...";
 inline constexpr std::string_view kHelpMenu = "ヘルプ(&H)";
 inline constexpr std::string_view kAboutItem = "バージョン情報(&A)";
 inline constexpr std::string_view kManualItem = "解説(&M)";
 inline constexpr std::string_view kTimerItem = "タイマーを表示(&T)";
 
 // A kind of file that the file dialogs offer: their filter, and the extension, with its
-// full stop, that a name typed without one gets.
+// full stop, that a name typed without one gets, if any.
 struct FileKind {
     std::string_view filter;
     std::string_view extension;
@@ -96,11 +104,10 @@ inline constexpr FileKind kAddressBookFiles{"住所録(*.txt)|*.txt|すべての
                                             kAddressBookExtension};
 inline constexpr std::string_view kOpenTitle = "住所録を開く";
 inline constexpr std::string_view kSaveAsTitle = "住所録に名前をつけて保存";
-inline constexpr std::string_view kNoCards = "住所録カードがありません";
-inline constexpr std::string_view kTooManyCardsToRead =
-    "カードが999件を超えているため読み込めません";
+inline constexpr std::string_view kNoCards = kNoCardsMessage;
+inline constexpr std::string_view kTooManyCardsToRead = kTooManyCardsMessage;
 // Any file a command reads: the notice of one larger than the program reads (64 MiB).
-inline constexpr std::string_view kFileTooLarge = "ファイルが大きすぎます（64MBまで）";
+inline constexpr std::string_view kFileTooLarge = kFileTooLargeMessage;
 inline constexpr std::string_view kOverwriteQuestion = "同名のファイルがあります。上書きしますか？";
 inline constexpr std::string_view kOverwriteCaption = "上書き確認";
 inline constexpr std::string_view kSaveQuestion = "カードが変更されています。上書きしますか？";
@@ -194,9 +201,26 @@ inline constexpr FileKind kInterchangeFiles{"ＯＲＢＩ(*.orb)|*.orb|すべて
                                             kInterchangeExtension};
 inline constexpr std::string_view kExportTitle = "住所録をＯＲＢＩに変換";
 inline constexpr std::string_view kImportTitle = "ＯＲＢＩ読込み";
-inline constexpr std::string_view kNotInterchange = "ＯＲＢＩファイルではありません";
+inline constexpr std::string_view kNotInterchange = kNotOrbiMessage;
 inline constexpr std::string_view kExportedAfterCount = "人分のデータをＯＲＢＩに変換しました";
 inline constexpr std::string_view kImportedAfterCount = "人分のＯＲＢＩデータを読み込みました";
+
+// Other programs' formats. Their files get no extension from the dialog: the command adds
+// the format's own. The entries of the export's filter name the formats it writes, in the
+// order of the window's list of them. The import's summaries and refusals are the core's.
+inline constexpr FileKind kOtherFormatFilesToRead{
+    "vCard・CSV(*.vcf *.csv *.txt)|*.vcf;*.csv;*.txt|すべてのファイル(*.*)|*.*", ""};
+inline constexpr FileKind kOtherFormatFilesToWrite{
+    "vCard 3.0(*.vcf)|*.vcf|vCard 4.0(*.vcf)|*.vcf|CSV Shift-JIS (Excel)(*.csv)|*.csv|"
+    "CSV UTF-8(*.csv)|*.csv|Web連絡先 CSV(*.csv)|*.csv|すべてのファイル(*.*)|*.*",
+    ""};
+inline constexpr std::string_view kImportOtherTitle = "他の形式から読み込み";
+inline constexpr std::string_view kExportOtherTitle = "他の形式で書き出し";
+// The question is the count of cards read, this, a line break and the question itself.
+inline constexpr std::string_view kCardsToImportAfterCount = "件のカードを読み込みます。";
+inline constexpr std::string_view kAddOrReplaceQuestion =
+    "最後のカードの後に追加しますか、すべてのカードと置き換えますか？";
+inline constexpr std::string_view kAddOrReplaceCaption = "読み込み確認";
 
 // 解説 when the desktop has no program that opens the manual: this, then on a line of its
 // own the manual's full path.
@@ -231,6 +255,9 @@ inline constexpr std::string_view kOkButton = "OK";
 inline constexpr std::string_view kCancelButton = "キャンセル";
 inline constexpr std::string_view kYesButton = "はい(&Y)";
 inline constexpr std::string_view kNoButton = "いいえ(&N)";
+// The question whether imported cards are added or replace all cards.
+inline constexpr std::string_view kAddButton = "追加";
+inline constexpr std::string_view kReplaceButton = "置き換え";
 
 // Labels of the file dialogs.
 inline constexpr std::string_view kSaveInLabel = "保存する場所:";
@@ -244,11 +271,13 @@ inline constexpr std::string_view kOpenButton = "開く(&O)";
 // heading of its own.
 inline constexpr std::array<std::string_view, 4> kMenus{kFileMenu, kSheetMenu, kInterchangeMenu,
                                                         kHelpMenu};
-inline constexpr std::array<std::string_view, 17> kMenuItems{
-    kOpenItem,          kSaveItem,      kSaveAsItem,         kPrintAddressBookItem,
-    kRestoreItem,       kCardListItem,  kCreateNotebookItem, kCreateListItem,
-    kPrintNotebookItem, kPrintListItem, kPrintPostcardsItem, kImportItem,
-    kExportItem,        kMameJoinItem,  kAboutItem,          kManualItem,
+inline constexpr std::array<std::string_view, 19> kMenuItems{
+    kOpenItem,           kSaveItem,          kSaveAsItem,
+    kImportOtherItem,    kExportOtherItem,   kPrintAddressBookItem,
+    kRestoreItem,        kCardListItem,      kCreateNotebookItem,
+    kCreateListItem,     kPrintNotebookItem, kPrintListItem,
+    kPrintPostcardsItem, kImportItem,        kExportItem,
+    kMameJoinItem,       kAboutItem,         kManualItem,
     kTimerItem};
 
 // The questions, notices, their captions, the file dialogs' titles, the card list's caption
@@ -260,6 +289,14 @@ inline constexpr std::array<std::string_view, 22> kQuotedMessages{
     kSheetCaption,  kNotInterchange,     kExportedAfterCount, kImportedAfterCount, kOpenTitle,
     kSaveAsTitle,   kImportTitle,        kExportTitle,        kNoBackups,          kRestoreTitle,
     kCardListTitle, kManualNotOpened};
+// The same for the commands of other programs' formats, whose summaries and refusals the
+// converter prints as well.
+inline constexpr std::array<std::string_view, 13> kOtherFormatMessages{
+    kImportOtherTitle,          kExportOtherTitle,        kCardsToImportAfterCount,
+    kAddOrReplaceQuestion,      kAddOrReplaceCaption,     kCardsImportedAfterCount,
+    kCardsExportedAfterCount,   kReplacedCardsAfterCount, kReplacedCharactersAfterCount,
+    kNotFittingCardsAfterCount, kNoVCardsMessage,         kNoKnownColumnMessage,
+    kTooManyTogetherMessage};
 inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
     kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
     kPostcardsTextCutBeforeCards};

@@ -49,9 +49,12 @@ class InterchangeTags
 };
 
 enum class OrbiRefusal {
-    NotOrbi, // the first line holds no "ORBI": "ＯＲＢＩファイルではありません"
-    TooManyCards, // more than 999 data lines: "カードが999件を超えているため読み込めません"
+    NotOrbi,      // the first line holds no "ORBI"
+    TooManyCards, // more than 999 data lines, told with kTooManyCardsMessage
 };
+
+// What the window and the converter say of a file refused as NotOrbi, in UTF-8.
+inline constexpr std::string_view kNotOrbiMessage = "ＯＲＢＩファイルではありません";
 
 // Parses a whole ＯＲＢＩ file into cards, one per data line, in file order. The first line
 // must hold "ORBI"; reading stops at the first empty line or at the end; only lines that

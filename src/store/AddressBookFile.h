@@ -14,9 +14,15 @@ class CardStore;
 
 // Why an address-book file was refused as a whole; nothing is loaded in either case.
 enum class AddressBookRefusal {
-    NoCards, // the first line holds no "名【": "住所録カードがありません"
-    TooManyCards, // more than 999 cards: "カードが999件を超えているため読み込めません"
+    NoCards,      // the first line holds no "名【"
+    TooManyCards, // more than 999 cards
 };
+
+// What the window and the converter say of each refusal, in UTF-8. A refused ＯＲＢＩ or
+// other file of more than 999 cards is told with the same text.
+inline constexpr std::string_view kNoCardsMessage = "住所録カードがありません";
+inline constexpr std::string_view kTooManyCardsMessage =
+    "カードが999件を超えているため読み込めません";
 
 // Parses the bytes of an address-book file into cards, in file order.
 std::variant<std::vector<CardRecord>, AddressBookRefusal> ParseAddressBook(std::string_view bytes);

@@ -30,6 +30,8 @@ bool FileExists(const std::string& path);
 
 // No file the program reads legitimately comes near this size; a larger one is refused.
 inline constexpr std::size_t kDefaultReadLimit = std::size_t(64) << 20;
+// What the window and the converter say of a file over that limit, in UTF-8.
+inline constexpr std::string_view kFileTooLargeMessage = "ファイルが大きすぎます（64MBまで）";
 
 // Reads the whole file. Files larger than `limit` bytes are refused as too large (with the
 // system error EFBIG), so that no input can exhaust memory.

@@ -41,10 +41,10 @@ std::string_view CharacterAt(std::string_view value, std::size_t at)
 
 } // namespace
 
-std::string FileSafeValue(std::string_view value)
+std::string FileSafeText(std::string_view value)
 {
     if (!MayNeedMakingSafe(value))
-        return std::string(value.substr(0, ShortString::kCapacity));
+        return std::string(value);
     std::string safe;
     safe.reserve(value.size());
     std::size_t copied = 0; // the bytes of `value` before this are in `safe`
@@ -61,6 +61,14 @@ std::string FileSafeValue(std::string_view value)
         i += character.size();
     }
     safe.append(value.substr(copied));
+    return safe;
+}
+
+std::string FileSafeValue(std::string_view value)
+{
+    if (!MayNeedMakingSafe(value))
+        return std::string(value.substr(0, ShortString::kCapacity));
+    std::string safe = FileSafeText(value);
     if (safe.size() > ShortString::kCapacity)
         safe.resize(ShortString::kCapacity);
     return safe;

@@ -37,8 +37,11 @@ constexpr std::string_view FileSafeCharacter(std::string_view character, bool af
 // against the rule for every character.
 inline constexpr std::string_view kBytesOfUnsafeCharacters = "z\n";
 
-// The value with FileSafeCharacter applied to each of its characters, cut to 255 bytes. A
-// lone lead byte at the end is kept.
+// The value with FileSafeCharacter applied to each of its characters. A lone lead byte at
+// the end is kept. The value may grow, by a byte for each "z" that becomes "ｚ".
+std::string FileSafeText(std::string_view value);
+
+// FileSafeText(value) cut to 255 bytes.
 std::string FileSafeValue(std::string_view value);
 
 // Stores FileSafeValue(value) in `field`, without making a string when nothing changes.

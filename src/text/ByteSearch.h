@@ -71,6 +71,30 @@ inline std::size_t FindBytePair(std::string_view text, char first, char second)
     return 0;
 }
 
+// The index of the first byte of `text` that is one of the bytes of `set`, a few bytes such
+// as the separators of a format, or npos; sixteen places at a time, since readers and
+// writers of such formats ask it for every value.
+inline std::size_t FindAnyByte(std::string_view text, std::string_view set)
+{
+    std::size_t i = 0;
+    for (; i + kByteBlockSize <= text.size(); i += kByteBlockSize) {
+        ByteBlock bytes;
+        std::memcpy(&bytes, text.data() + i, kByteBlockSize);
+        ByteBlock hits{};
+        for (const char byte : set)
+            hits |= bytes == byte;
+        if (const std::size_t hit = FirstHit(hits); hit != kByteBlockSize)
+            return i + hit;
+    }
+    const std::size_t rest = text.substr(i).find_first_of(set);
+    return rest == std::string_view::npos ? rest : i + rest;
+}
+
+inline bool ContainsAnyByte(std::string_view text, std::string_view set)
+{
+    return FindAnyByte(text, set) != std::string_view::npos;
+}
+
 // Whether `text` begins with the bytes of `prefix`. Parsers call this for every value with
 // tags of a few bytes, where comparing inline is much cheaper than a call to memcmp.
 inline bool StartsWithBytes(std::string_view text, std::string_view prefix)

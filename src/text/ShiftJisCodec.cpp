@@ -2,8 +2,11 @@
 
 #include "text/ShiftJis.h"
 #include "text/ShiftJisTable.h"
+#include "text/Utf.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace velm
@@ -90,6 +93,62 @@ const std::vector<Code>& ReverseMap()
     return kMap;
 }
 
+// The UTF-8 of a character of the code page: up to three bytes and how many there are;
+// none where the bytes form no character.
+struct Utf8Bytes {
+    char bytes[3] = {};
+    std::uint8_t length = 0;
+};
+
+// Single bytes are looked up at their value, pairs after them.
+constexpr std::size_t kFirstPairIndex = 256;
+
+std::size_t PairIndex(unsigned char lead, unsigned char trail)
+{
+    return kFirstPairIndex + LeadRow(lead) * kTrailCount + (trail - kFirstTrail);
+}
+
+Utf8Bytes Utf8BytesOf(char32_t codePoint)
+{
+    char bytes[4];
+    const char* end = WriteUtf8(bytes, codePoint);
+    Utf8Bytes utf8;
+    utf8.length = static_cast<std::uint8_t>(end - bytes);
+    std::copy(bytes, bytes + utf8.length, utf8.bytes);
+    return utf8;
+}
+
+// The UTF-8 of every byte and pair of the code page, so that converting a character takes
+// one look-up.
+std::vector<Utf8Bytes> BuildUtf8Table()
+{
+    std::vector<Utf8Bytes> table(kFirstPairIndex + kLeadCount * kTrailCount);
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        if (kSingleByte[byte] != kNoCharacter) {
+            table[byte] = Utf8BytesOf(kSingleByte[byte]);
+        }
+    }
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsLeadByte(static_cast<unsigned char>(lead))) {
+            continue;
+        }
+        for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+            const auto leadByte = static_cast<unsigned char>(lead);
+            const auto trailByte = static_cast<unsigned char>(trail);
+            if (const std::optional<char32_t> pair = DecodePair(leadByte, trailByte)) {
+                table[PairIndex(leadByte, trailByte)] = Utf8BytesOf(*pair);
+            }
+        }
+    }
+    return table;
+}
+
+const std::vector<Utf8Bytes>& Utf8Table()
+{
+    static const std::vector<Utf8Bytes> table = BuildUtf8Table();
+    return table;
+}
+
 } // namespace
 
 std::u32string DecodeShiftJis(std::string_view bytes)
@@ -131,12 +190,26 @@ std::optional<std::string> EncodeShiftJisChar(char32_t c)
     return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
 }
 
+bool AppendShiftJisChar(std::string& out, char32_t c)
+{
+    const Code code = c < 0x10000 ? ReverseMap()[c] : kNoCode;
+    if (code == kNoCode) {
+        out += '?';
+        return false;
+    }
+    if (code >= 0x100) {
+        out += static_cast<char>(code >> 8);
+    }
+    out += static_cast<char>(code & 0xFF);
+    return true;
+}
+
 std::string EncodeShiftJis(std::u32string_view text)
 {
     std::string bytes;
     bytes.reserve(text.size() * 2);
     for (const char32_t c : text) {
-        bytes += EncodeShiftJisChar(c).value_or("?");
+        AppendShiftJisChar(bytes, c);
     }
     return bytes;
 }
@@ -155,6 +228,109 @@ std::size_t UnitsWithinBytes(std::u16string_view text, std::size_t byteCount)
         units += pair ? 2 : 1;
     }
     return units;
+}
+
+std::size_t AppendUtf8FromShiftJis(std::string& out, std::string_view bytes)
+{
+    // A byte becomes at most three bytes, as half-width katakana do; each character is
+    // copied as four bytes, the last of which the next one overwrites.
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size() * 3 + 1);
+    char* to = out.data() + start;
+    const std::vector<Utf8Bytes>& table = Utf8Table();
+    std::size_t replaced = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            *to++ = static_cast<char>(byte);
+            ++i;
+            continue;
+        }
+        const Utf8Bytes* utf8 = &table[byte];
+        if (IsLeadByte(byte) && i + 1 < bytes.size()) {
+            const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+            if (trail >= kFirstTrail && trail <= kLastTrail &&
+                table[PairIndex(byte, trail)].length != 0) {
+                utf8 = &table[PairIndex(byte, trail)];
+                ++i;
+            }
+        }
+        ++i;
+        if (utf8->length == 0) {
+            *to++ = '?';
+            ++replaced;
+            continue;
+        }
+        std::memcpy(to, utf8, sizeof *utf8);
+        to += utf8->length;
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
+    return replaced;
+}
+
+FromUtf8 AppendShiftJisFromUtf8(std::string& out, std::string_view utf8)
+{
+    // A character never takes more bytes in Shift-JIS than in UTF-8.
+    const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    char* to = out.data() + start;
+    const Code* codes = ReverseMap().data();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t size = utf8.size();
+    FromUtf8 result;
+    std::size_t i = 0;
+    while (i < size) {
+        const unsigned lead = bytes[i];
+        if (lead < 0x80) {
+            *to++ = static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        // A run of the three-byte characters that Japanese text is made of takes the short
+        // way: code points of the code page, neither overlong nor surrogates (which have no
+        // code). Anything else ends the run and goes the long way.
+        bool inRun = false;
+        while (i + 2 < size) {
+            const unsigned first = bytes[i];
+            const unsigned second = bytes[i + 1];
+            const unsigned third = bytes[i + 2];
+            if (((first & 0xF0) ^ 0xE0) | ((second & 0xC0) ^ 0x80) | ((third & 0xC0) ^ 0x80)) {
+                break;
+            }
+            const unsigned codePoint =
+                (first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
+            const Code code = codes[codePoint];
+            if (codePoint < 0x800 || code == kNoCode) {
+                break;
+            }
+            if (code >= 0x100) {
+                *to++ = static_cast<char>(code >> 8);
+            }
+            *to++ = static_cast<char>(code & 0xFF);
+            i += 3;
+            inRun = true;
+        }
+        if (inRun) {
+            continue;
+        }
+        const Utf8Character character = DecodeUtf8At(utf8, i);
+        i += character.length;
+        result.wellFormed = result.wellFormed && character.valid;
+        const Code code =
+            character.valid && character.codePoint < 0x10000 ? codes[character.codePoint] : kNoCode;
+        if (code == kNoCode) {
+            *to++ = '?';
+            ++result.replaced;
+            continue;
+        }
+        if (code >= 0x100) {
+            *to++ = static_cast<char>(code >> 8);
+        }
+        *to++ = static_cast<char>(code & 0xFF);
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
+    return result;
 }
 
 } // namespace velm

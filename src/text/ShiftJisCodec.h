@@ -26,6 +26,10 @@ std::u32string DecodeShiftJis(std::string_view bytes);
 // 0x81 0x91, 0x81 0x92 and 0x81 0xCA).
 std::optional<std::string> EncodeShiftJisChar(char32_t c);
 
+// Appends the bytes of one character to `out`, or "?" when code page 932 cannot hold it;
+// false in that case. Converters call it for every character of a file.
+bool AppendShiftJisChar(std::string& out, char32_t c);
+
 // Encodes the text; a character code page 932 cannot hold becomes "?".
 std::string EncodeShiftJis(std::u32string_view text);
 
@@ -33,5 +37,19 @@ std::string EncodeShiftJis(std::u32string_view text);
 // wholly within its first `byteCount` bytes. A surrogate pair is one character, encoded as
 // "?".
 std::size_t UnitsWithinBytes(std::u16string_view text, std::size_t byteCount);
+
+// Appends the UTF-8 of Shift-JIS bytes to `out`; bytes that form no character become "?".
+// Gives the number of such bytes.
+std::size_t AppendUtf8FromShiftJis(std::string& out, std::string_view bytes);
+
+// What a conversion from UTF-8 met: characters that became "?" because code page 932
+// cannot hold them or their bytes form no UTF-8 character, and whether all were UTF-8.
+struct FromUtf8 {
+    std::size_t replaced = 0;
+    bool wellFormed = true;
+};
+
+// Appends the Shift-JIS of UTF-8 text to `out`, each character as above.
+FromUtf8 AppendShiftJisFromUtf8(std::string& out, std::string_view utf8);
 
 } // namespace velm

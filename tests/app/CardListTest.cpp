@@ -350,7 +350,7 @@ TEST(CardList, EscClosesTheList)
     }
 }
 
-TEST(CardList, TheListFollowsInsertionDeletionAndOpen)
+TEST(CardList, TheListFollowsInsertionDeletionOpenAndImport)
 {
     FormFixture fixture;
     TForm1& form = StartWithPeople(fixture);
@@ -380,6 +380,15 @@ TEST(CardList, TheListFollowsInsertionDeletionAndOpen)
     form.Open1->trigger();
     EXPECT_EQ(ShownCards(list), Cards{2});
     EXPECT_EQ(list.statusLine()->text(), QStringLiteral("1 / 2 件"));
+
+    fixture.writeFile("more.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山本 一郎\r\n"
+                                  "SORT-STRING:やまもと いちろう\r\nEND:VCARD\r\n");
+    fixture.platform.dialogResults.push_back(
+        QString::fromStdString(fixture.pathInExeDir("more.vcf")));
+    fixture.platform.answers.push_back(Platform::Answer::Add);
+    form.ImportOther1->trigger();
+    EXPECT_EQ(ShownCards(list), (Cards{2, 3}));
+    EXPECT_EQ(list.statusLine()->text(), QStringLiteral("2 / 3 件"));
 }
 
 TEST(CardList, AClosedListCatchesUpWhenOpenedAgain)

@@ -622,6 +622,7 @@ TEST(FileReading, AFileOverTheReadLimitIsRefusedWithANoticeByEveryCommandThatRea
         {"start-up", "addr.txt", nullptr},
         {"開", "big.txt", &TForm1::Open1Click},
         {"ＯＲＢＩ読み込み", "big.orb", &TForm1::Or1Click},
+        {"他の形式から読み込み", "big.vcf", &TForm1::ImportOther1Click},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

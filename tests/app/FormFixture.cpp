@@ -40,6 +40,11 @@ std::string FormFixture::pathInExeDir(std::string_view name) const
     return exeDir() + std::string(name);
 }
 
+QString FormFixture::chosen(std::string_view name) const
+{
+    return QString::fromStdString(pathInExeDir(name));
+}
+
 void FormFixture::writeFile(std::string_view name, std::string_view bytes) const
 {
     std::ofstream out(pathInExeDir(name), std::ios::binary);

@@ -34,6 +34,8 @@ class FormFixture
     // The program folder, ending with "/".
     std::string exeDir() const;
     std::string pathInExeDir(std::string_view name) const;
+    // The path of the file `name` in the program folder as a file dialog gives it back.
+    QString chosen(std::string_view name) const;
 
     void writeFile(std::string_view name, std::string_view bytes) const;
     std::string readFile(std::string_view name) const;

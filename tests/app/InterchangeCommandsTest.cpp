@@ -67,11 +67,6 @@ struct InterchangeFixture : FormFixture {
         writeFile("addr.txt", AddressBookBytes({kTokyo, kOsaka, MakeCard({.Name1 = kThirdName})}));
         start();
     }
-
-    QString chosen(std::string_view name) const
-    {
-        return QString::fromStdString(pathInExeDir(name));
-    }
 };
 
 // Leaves the number box as typing `number` into it does: the number waits to be confirmed.

@@ -436,6 +436,8 @@ TEST_F(Manual, HasAHeadingForEveryMenuAndMenuItem)
 TEST_F(Manual, QuotesEveryQuestionAndMessageOfTheProgram)
 {
     std::vector<std::string> quoted(texts::kQuotedMessages.begin(), texts::kQuotedMessages.end());
+    quoted.insert(quoted.end(), texts::kOtherFormatMessages.begin(),
+                  texts::kOtherFormatMessages.end());
     quoted.insert(quoted.end(), texts::kPostcardSummaryTexts.begin(),
                   texts::kPostcardSummaryTexts.end());
     for (const texts::SheetTexts& sheet : texts::kSheets) {

@@ -137,6 +137,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
                                   QStringLiteral("txt"), existing},
                                  seen, 1, existing);
     EXPECT_EQ(saved, existing);
+    EXPECT_EQ(platform.chosenFilter(Platform::Dialog::Save), 1);
     EXPECT_EQ(seen.title, QStringLiteral("住所録に名前をつけて保存"));
     EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)")) << "the first entry at start";
@@ -160,6 +161,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
         {QStringLiteral("住所録を開く"), kAddressBookFilter, QStringLiteral("txt"), existing}, seen,
         0, missing);
     EXPECT_EQ(opened, missing);
+    EXPECT_EQ(platform.chosenFilter(Platform::Dialog::Open), 0);
     EXPECT_EQ(seen.acceptLabel, QStringLiteral("開く(&O)"));
     EXPECT_EQ(seen.labelsShowingAmpersand.join(u'|').toStdString(), "");
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)"));
@@ -285,6 +287,9 @@ TEST(QtMessageBoxes, QuestionsCarryTheExclamationIconTheirCaptionAndTheirAnswer)
     const QStringList kOkCancel{QStringLiteral("OK"), QStringLiteral("キャンセル")};
     const QStringList kYesNoCancel{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)"),
                                    QStringLiteral("キャンセル")};
+    const QStringList kAddReplaceCancel{QStringLiteral("キャンセル"), QStringLiteral("置き換え"),
+                                        QStringLiteral("追加")};
+    const auto kAddReplaceShown = B::Yes | B::No | B::Cancel;
     const std::vector<Case> cases{
         {Buttons::YesNo, B::Yes | B::No, kYesNo, B::Yes, Answer::Yes},
         {Buttons::YesNo, B::Yes | B::No, kYesNo, B::No, Answer::No},
@@ -295,6 +300,11 @@ TEST(QtMessageBoxes, QuestionsCarryTheExclamationIconTheirCaptionAndTheirAnswer)
         {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, B::No, Answer::No},
         {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, B::Cancel, Answer::Cancel},
         {Buttons::YesNoCancel, B::Yes | B::No | B::Cancel, kYesNoCancel, std::nullopt,
+         Answer::Cancel},
+        {Buttons::AddReplaceCancel, kAddReplaceShown, kAddReplaceCancel, B::Yes, Answer::Add},
+        {Buttons::AddReplaceCancel, kAddReplaceShown, kAddReplaceCancel, B::No, Answer::Replace},
+        {Buttons::AddReplaceCancel, kAddReplaceShown, kAddReplaceCancel, B::Cancel, Answer::Cancel},
+        {Buttons::AddReplaceCancel, kAddReplaceShown, kAddReplaceCancel, std::nullopt,
          Answer::Cancel},
     };
     QtPlatform platform;

@@ -39,6 +39,8 @@ class ScriptedPlatform final : public Platform
     // Scripts.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> dialogResults;
+    // The filter entry the user chose in every file dialog.
+    qsizetype filterChoice = 0;
     // The postcard dialog's answers: the request, or nothing for Cancel.
     std::deque<std::optional<PostcardRequest>> postcardAnswers;
     // The dialogs of the print preview.
@@ -63,6 +65,7 @@ class ScriptedPlatform final : public Platform
     Answer ask(const QString& text, const QString& caption, Buttons buttons) override;
     void showError(const QString& message) override;
     std::optional<QString> runFileDialog(Dialog dialog, const FileDialogSetup& setup) override;
+    qsizetype chosenFilter(Dialog) const override { return filterChoice; }
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;

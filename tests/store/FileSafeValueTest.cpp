@@ -102,6 +102,7 @@ TEST(FileSafeValue, ReplacesOnlyTheCharactersThatFormTheClosingPair)
     for (const SafeCase& c : cases) {
         const std::string safe = FileSafeValue(c.value);
         EXPECT_EQ(safe, c.safe) << HexBytes(c.value) << " gave " << HexBytes(safe);
+        EXPECT_EQ(FileSafeText(c.value), safe) << HexBytes(c.value);
         ShortString field("old value");
         AssignFileSafe(field, c.value);
         EXPECT_EQ(field.view(), c.safe)
@@ -109,11 +110,12 @@ TEST(FileSafeValue, ReplacesOnlyTheCharactersThatFormTheClosingPair)
     }
 }
 
-TEST(FileSafeValue, KeepsAtMost255Bytes)
+TEST(FileSafeValue, KeepsAtMost255BytesWhereTheTextGrowsBeyond)
 {
     std::string value(253, 'x');
     value += "\x82\x81"
              "z";
+    EXPECT_EQ(FileSafeText(value), std::string(253, 'x') + "\x82\x81\x82\x9A");
     const std::string safe = FileSafeValue(value);
     ASSERT_EQ(safe.size(), 255u);
     EXPECT_EQ(safe.substr(253), "\x82\x81");

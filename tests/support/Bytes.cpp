@@ -1,5 +1,8 @@
 #include "support/Bytes.h"
 
+#include "text/ShiftJisCodec.h"
+#include "text/Utf.h"
+
 #include <cstdio>
 
 namespace velm::test
@@ -55,6 +58,17 @@ std::string Repeated(std::string_view bytes, std::size_t times)
     for (std::size_t i = 0; i < times; ++i)
         result += bytes;
     return result;
+}
+
+std::string Sjis(std::string_view utf8)
+{
+    std::u32string text;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Character character = DecodeUtf8At(utf8, at);
+        text += character.codePoint;
+        at += character.length;
+    }
+    return EncodeShiftJis(text);
 }
 
 } // namespace velm::test

@@ -20,4 +20,7 @@ std::string HexDump(std::string_view bytes);
 // `bytes` written `times` times one after the other, for building large inputs.
 std::string Repeated(std::string_view bytes, std::size_t times);
 
+// The Shift-JIS bytes of a UTF-8 text, so that tables can be written in readable Japanese.
+std::string Sjis(std::string_view utf8);
+
 } // namespace velm::test

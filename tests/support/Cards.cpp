@@ -1,26 +1,41 @@
 #include "support/Cards.h"
 
 #include "support/Bytes.h"
+#include "text/ShiftJisCodec.h"
 
 #include <array>
 
 namespace velm::test
 {
 
+namespace
+{
+
+std::array<std::string_view, CardRecord::kFieldCount> InRecordOrder(const CardText& text)
+{
+    return {text.Name1,  text.Name2, text.Yomi,  text.Mark,  text.Jusyo1, text.Jusyo2,
+            text.PostNo, text.Tel,   text.biko1, text.biko2, text.biko3};
+}
+
+} // namespace
+
 CardRecord MakeCard(const CardText& text)
 {
     CardRecord card;
-    card.Name1.assign(text.Name1);
-    card.Name2.assign(text.Name2);
-    card.Yomi.assign(text.Yomi);
-    card.Mark.assign(text.Mark);
-    card.Jusyo1.assign(text.Jusyo1);
-    card.Jusyo2.assign(text.Jusyo2);
-    card.PostNo.assign(text.PostNo);
-    card.Tel.assign(text.Tel);
-    card.biko1.assign(text.biko1);
-    card.biko2.assign(text.biko2);
-    card.biko3.assign(text.biko3);
+    const auto fields = card.fields();
+    const auto texts = InRecordOrder(text);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->assign(texts[i]);
+    return card;
+}
+
+CardRecord SjisCard(const CardText& utf8)
+{
+    CardRecord card;
+    const auto fields = card.fields();
+    const auto texts = InRecordOrder(utf8);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->assign(Sjis(texts[i]));
     return card;
 }
 
@@ -37,6 +52,23 @@ std::unique_ptr<CardStore> StoreHolding(std::vector<CardRecord> cards)
     auto store = std::make_unique<CardStore>();
     store->replaceCards(std::move(cards));
     return store;
+}
+
+std::vector<CardRecord> FullStoreCards()
+{
+    const std::u32string characters = U"山田太郎東京都新宿区丁目あア番地ソ表";
+    std::vector<CardRecord> cards(CardStore::kCapacity);
+    for (std::size_t k = 0; k < cards.size(); ++k) {
+        const auto fields = cards[k].fields();
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            std::u32string text;
+            for (std::size_t i = 0; i < 127; ++i)
+                text += characters[(k * 7 + f * 3 + i) % characters.size()];
+            text += static_cast<char32_t>(U'0' + k % 10);
+            fields[f]->assign(EncodeShiftJis(text));
+        }
+    }
+    return cards;
 }
 
 std::string DescribeCard(const CardRecord& card)

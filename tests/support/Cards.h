@@ -29,12 +29,19 @@ struct CardText {
 
 CardRecord MakeCard(const CardText& text);
 
+// The same for texts written in UTF-8, each stored as its Shift-JIS bytes.
+CardRecord SjisCard(const CardText& utf8);
+
 // A store on the heap (it is too large for a test's stack) holding the cards as 1..n, with
 // CardCount n and no change flag set.
 std::unique_ptr<CardStore> StoreWith(const std::vector<CardText>& cards);
 
 // The same for cards already made.
 std::unique_ptr<CardStore> StoreHolding(std::vector<CardRecord> cards);
+
+// The largest store: 999 cards, every field 255 bytes of double-byte text (127 kanji and
+// kana and an ASCII digit), no two cards alike.
+std::vector<CardRecord> FullStoreCards();
 
 // The card's eleven fields by name, each in hex on a line of its own, for failure messages.
 std::string DescribeCard(const CardRecord& card);

@@ -1,0 +1,11 @@
+#include "convert/ConvertCommand.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return velm::RunConvert(arguments, std::cout, std::cerr);
+}
