@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -79,9 +80,10 @@ class Platform
     // search path, otherwise the desktop's default application for the file.
     virtual void openInTextViewer(const QString& file) = 0;
 
-    // Opens a file or web address with the desktop's default application; false when no
-    // program was found to open it. A program that fails after it started is not seen.
-    virtual bool shellOpen(const QString& target) = 0;
+    // Opens a file or web address with the desktop's default application. When nothing opens
+    // it, `whenNotOpened` runs (if given), at once or once the desktop has said so. A program
+    // that fails after the desktop started it is not seen.
+    virtual void shellOpen(const QString& target, std::function<void()> whenNotOpened) = 0;
 
     // The options of 宛名印刷 in its dialog, which keeps the offset in the user's settings:
     // `cardCount` cards are in the store and the card numbered `cardOnScreen` is on screen.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -79,6 +80,10 @@ void LabelFileDialog(QFileDialog& dialog, bool saving)
     label(QFileDialog::FileType, texts::kFileTypeLabel);
     label(QFileDialog::Accept, saving ? texts::kSaveButton : texts::kOpenButton);
     label(QFileDialog::Reject, texts::kCancelButton);
+    // Qt leaves its type label without a buddy, so its mnemonic would show as "(&T)"; tied
+    // to the list of types, Alt+T moves there as Alt+N moves to the name.
+    if (auto* typeLabel = dialog.findChild<QLabel*>(QStringLiteral("fileTypeLabel")))
+        typeLabel->setBuddy(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")));
 }
 
 // The question whether to add cards or replace them shows its own buttons in the places of
@@ -219,11 +224,37 @@ void QtPlatform::openInTextViewer(const QString& file)
         QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-bool QtPlatform::shellOpen(const QString& target)
+void QtPlatform::shellOpen(const QString& target, std::function<void()> whenNotOpened)
 {
-    const QUrl url =
-        QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    return QDesktopServices::openUrl(url);
+    const bool file = QFileInfo(target).isAbsolute();
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        const QUrl url = file ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
+        if (!QDesktopServices::openUrl(url) && whenNotOpened)
+            whenNotOpened();
+        return;
+    }
+    // xdg-open is what Qt would start too, but only its exit status tells whether the desktop
+    // had a program for the target (3 when it had none). It may run as long as the program it
+    // started, so it is not waited for; without a parent it outlives this program's end.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    const auto finish = [process, whenNotOpened](bool opened) {
+        if (!opened && whenNotOpened)
+            whenNotOpened();
+        process->deleteLater();
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [finish](int code, QProcess::ExitStatus status) {
+                         finish(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [finish](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             finish(false);
+                     });
+    process->start(opener, {file ? target : QUrl::fromUserInput(target).toString()});
 }
 
 std::optional<PostcardRequest> QtPlatform::askPostcardOptions(int cardCount, int cardOnScreen)

@@ -31,7 +31,7 @@ class QtPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice& choice) override;
     void startProcess(const QString& program, const QStringList& arguments) override;
     void openInTextViewer(const QString& file) override;
-    bool shellOpen(const QString& target) override;
+    void shellOpen(const QString& target, std::function<void()> whenNotOpened) override;
     std::optional<PostcardRequest> askPostcardOptions(int cardCount, int cardOnScreen) override;
     print::PrintDesk& printDesk() override { return m_printDesk; }
 

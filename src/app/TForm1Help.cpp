@@ -20,8 +20,9 @@ void TForm1::M1Click()
 {
     const QString manual = QFile::decodeName(pathInExeDir(texts::kManual).c_str());
     // Without a program to show it, the user can still open the manual by its path.
-    if (!m_platform.shellOpen(manual))
+    m_platform.shellOpen(manual, [this, manual] {
         m_platform.notice(QString::fromUtf8(texts::kManualNotOpened) + QLatin1Char('\n') + manual);
+    });
 }
 
 void TForm1::ZanterClick()

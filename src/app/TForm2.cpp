@@ -117,7 +117,7 @@ void TForm2::Button1Click()
 // place that names it.
 void TForm2::Label3Click()
 {
-    m_platform.shellOpen(Label3->text());
+    m_platform.shellOpen(Label3->text(), {});
 }
 
 void TForm2::Label3MouseEnter()

@@ -2,12 +2,11 @@
 #include "app/InputMethodModule.h"
 #include "app/QtPlatform.h"
 #include "app/TForm1.h"
+#include "print/QtTranslations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -20,10 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.example.velm"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.example.velm")));
     // Every text of the program is Japanese; so are Qt's own dialog texts.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    velm::print::InstallJapaneseQtTexts(application);
     // Menus, message boxes and dialogs take the window's Japanese Gothic as well.
     QApplication::setFont(velm::AppFonts::Proportional(12));
     velm::QtPlatform platform;

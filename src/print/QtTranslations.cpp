@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace velm::print
@@ -13,6 +14,7 @@ void InstallJapaneseQtTexts(QCoreApplication& application)
     if (translator->load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
 }
 
 } // namespace velm::print

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -84,6 +85,8 @@ struct DialogSeen {
     bool confirmsOverwrite = true;
     bool sidebarShown = true;
     QString acceptLabel;
+    // Labels that show their "&" as it is, since no field takes their mnemonic.
+    QStringList labelsShowingAmpersand;
 };
 
 // Runs the dialog; when it is shown, records it, picks filter entry `pickFilter` and
@@ -103,6 +106,10 @@ std::optional<QString> RunDialog(QtPlatform& platform, Platform::Dialog dialog,
         auto* sidebar = fileDialog->findChild<QWidget*>(QStringLiteral("sidebar"));
         seen.sidebarShown = sidebar && sidebar->isVisible();
         seen.acceptLabel = fileDialog->labelText(QFileDialog::Accept);
+        seen.labelsShowingAmpersand.clear();
+        for (const QLabel* label : fileDialog->findChildren<QLabel*>())
+            if (label->isVisible() && label->text().contains(u'&') && !label->buddy())
+                seen.labelsShowingAmpersand << label->text();
         if (accept.isEmpty()) {
             fileDialog->reject();
             return;
@@ -137,6 +144,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
     EXPECT_FALSE(seen.confirmsOverwrite);
     EXPECT_FALSE(seen.sidebarShown);
     EXPECT_EQ(seen.acceptLabel, QStringLiteral("保存(&S)"));
+    EXPECT_EQ(seen.labelsShowingAmpersand.join(u'|').toStdString(), "");
 
     // The same dialog with another command's filter comes back on the entry chosen last.
     const auto exported = RunDialog(platform, Platform::Dialog::Save,
@@ -155,6 +163,7 @@ TEST(QtFileDialogs, StartWherePresetAcceptAnyNameAndRememberTheFilterEntry)
     EXPECT_EQ(opened, missing);
     EXPECT_EQ(platform.chosenFilter(Platform::Dialog::Open), 0);
     EXPECT_EQ(seen.acceptLabel, QStringLiteral("開く(&O)"));
+    EXPECT_EQ(seen.labelsShowingAmpersand.join(u'|').toStdString(), "");
     EXPECT_EQ(seen.selectedFilter, QStringLiteral("住所録(*.txt)"));
 
     const auto cancelled = RunDialog(
@@ -348,6 +357,38 @@ TEST(QtMessageBoxes, NoticesAndErrorsAreCaptionedVelm)
     EXPECT_EQ(error.text, QStringLiteral("File not found"));
     EXPECT_EQ(error.icon, QMessageBox::Critical);
     EXPECT_EQ(error.buttons, QMessageBox::Ok);
+}
+
+// Opens `target` through a stand-in for the desktop's opener that ends with `status`, and
+// tells whether the program heard that nothing opened it.
+bool NotOpenedWhenOpenerEndsWith(int status, const QString& target)
+{
+    QTemporaryDir folder;
+    const QString opener = folder.filePath(QStringLiteral("xdg-open"));
+    QFile script(opener);
+    script.open(QIODevice::WriteOnly);
+    script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
+
+    QtPlatform platform;
+    bool notOpened = false;
+    platform.shellOpen(target, [&notOpened] { notOpened = true; });
+    // A stand-in that ends well takes the whole second to show that nothing follows.
+    const bool heard =
+        QTest::qWaitFor([&notOpened] { return notOpened; }, status == 0 ? 1000 : 5000);
+    qputenv("PATH", path);
+    return heard;
+}
+
+TEST(QtShellOpen, ANoticeFollowsOnlyWhenTheDesktopHasNoProgramForTheTarget)
+{
+    const QString manual = QDir::temp().filePath(QStringLiteral("velm.htm"));
+    EXPECT_FALSE(NotOpenedWhenOpenerEndsWith(0, manual));
+    EXPECT_TRUE(NotOpenedWhenOpenerEndsWith(3, manual));
+    EXPECT_TRUE(NotOpenedWhenOpenerEndsWith(3, QStringLiteral("https://velm.example.com/")));
 }
 
 } // namespace

@@ -80,10 +80,11 @@ void ScriptedPlatform::openInTextViewer(const QString& file)
     textViewerFiles.push_back(file);
 }
 
-bool ScriptedPlatform::shellOpen(const QString& target)
+void ScriptedPlatform::shellOpen(const QString& target, std::function<void()> whenNotOpened)
 {
     shellOpens.push_back(target);
-    return shellOpenFindsAProgram;
+    if (!shellOpenFindsAProgram && whenNotOpened)
+        whenNotOpened();
 }
 
 std::optional<PostcardRequest> ScriptedPlatform::askPostcardOptions(int cardCount, int cardOnScreen)
