@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Reading vCard files. The file is taken apart into unfolded lines, each line into its
@@ -584,6 +585,7 @@ ImportResult ParseVCard(std::string_view bytes)
     std::vector<CardProperty> properties;
     Dialect dialect = Dialect::V30;
     int depth = 0; // cards nested in cards, as 2.1 allows for an agent, are skipped
+    bool afterAgent = false;
     std::string line;
     const auto endCard = [&] {
         if (imported.cards.size() == static_cast<std::size_t>(CardStore::kCapacity))
@@ -596,7 +598,16 @@ ImportResult ParseVCard(std::string_view bytes)
         const std::optional<PropertyLine> property = ParsePropertyLine(line);
         if (!property)
             continue;
+        const bool agentBefore = std::exchange(afterAgent, property->name == "AGENT");
         if (property->name == "BEGIN" && IsVCardValue(property->value)) {
+            // 2.1 writes an agent's card right after the AGENT line. Any other card that
+            // begins inside an open one means the open card lacks its END: it ends here,
+            // so that neither it nor the cards after it are lost.
+            if (depth > 0 && !agentBefore) {
+                if (!endCard())
+                    return ImportRefusal::TooManyCards;
+                depth = 0;
+            }
             if (depth++ == 0) {
                 properties.clear();
                 dialect = Dialect::V30;

@@ -139,6 +139,12 @@ TEST(VCardRead, ReadsTheShapesOtherProgramsWrite)
          "BEGIN:VCARD\nVERSION:2.1\nFN:A\nAGENT:\nBEGIN:VCARD\nFN:B\nTEL:1\nEND:VCARD\n"
          "TEL:2\nEND:VCARD\n",
          {{"A", "", "", "", "", "", "", "2", "", "", ""}}},
+        {"a card without its END ends where the next card begins",
+         "BEGIN:VCARD\nVERSION:3.0\nFN:A\nTEL:1\nBEGIN:VCARD\nVERSION:3.0\nFN:B\nEND:VCARD\n"
+         "BEGIN:VCARD\nVERSION:3.0\nFN:C\nEND:VCARD\n",
+         {{"A", "", "", "", "", "", "", "1", "", "", ""},
+          {"B", "", "", "", "", "", "", "", "", "", ""},
+          {"C", "", "", "", "", "", "", "", "", "", ""}}},
         {"a card the file leaves open",
          "BEGIN:VCARD\nVERSION:3.0\nFN:Open",
          {{"Open", "", "", "", "", "", "", "", "", "", ""}}},
