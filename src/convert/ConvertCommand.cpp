@@ -5,11 +5,14 @@
 #include "interchange/Orbi.h"
 #include "interchange/VCard.h"
 #include "store/AddressBookFile.h"
+#include "store/CardLayout.h"
 #include "store/CardStore.h"
 #include "store/FileIo.h"
 #include "text/AsciiCase.h"
 #include "text/PathParts.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -33,6 +36,11 @@ constexpr std::string_view kUsage =
     "  --csv-encoding sjis|utf8    the encoding of CSV written (sjis; utf8 for contacts)\n"
     "  --csv-layout velm|contacts  this program's columns or those of web contacts (velm)\n"
     "  --vcard 3.0|4.0             the vCard version written (3.0)\n";
+
+// Told after writing an address book whose columns cut values of this many cards; the window
+// marks such values in its boxes.
+constexpr std::string_view kCutToColumnsAfterCount =
+    "件のカードで住所録ファイルの列に入りきらない内容を切りました";
 
 // The ＯＲＢＩ file is written as the program writes it by default, with 筆まめ形式にする ticked.
 constexpr bool kMameJoin = true;
@@ -115,6 +123,12 @@ std::variant<Options, UsageError> ParseArguments(std::span<const std::string> ar
     const std::size_t wanted = options.appendTo ? 1 : 2;
     if (options.files.size() != wanted)
         return UsageError{options.appendTo ? "give one INPUT to append" : "give INPUT and OUTPUT"};
+    // Writing over the input would replace another program's file with what this program
+    // keeps of it.
+    std::error_code unused;
+    if (!options.appendTo &&
+        std::filesystem::equivalent(options.files.front(), options.files.back(), unused))
+        return UsageError{"INPUT and OUTPUT are the same file"};
     return options;
 }
 
@@ -254,10 +268,21 @@ class Conversion
             return kInputRefused;
         }
         m_out << DescribeExport(exported.report) << "\n";
+        if (*outputKind == FileKind::AddressBook)
+            tellCutToColumns(*store);
         return kConverted;
     }
 
   private:
+    void tellCutToColumns(const CardStore& store)
+    {
+        const std::span<const CardRecord> cards = store.countedCards();
+        const auto cut = std::ranges::count_if(
+            cards, [](const CardRecord& card) { return !card_layout::FitsColumns(card); });
+        if (cut > 0)
+            m_out << cut << kCutToColumnsAfterCount << "\n";
+    }
+
     std::optional<CardsRead> read(const std::string& path, FileKind kind, bool textFallback)
     {
         ReadResult result = ReadCards(path, kind, textFallback);

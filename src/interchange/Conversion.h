@@ -45,6 +45,11 @@ struct ExportedFile {
     ConversionReport report;
 };
 
+// What another format holds without a field of its own goes to the memo as "kind: value"
+// items, after the memo's own text and each other, separated by " / ".
+inline constexpr std::string_view kMemoItemSeparator = " / ";
+inline constexpr std::string_view kMemoKindSeparator = ": ";
+
 // The texts of the summaries, in UTF-8. Each count comes before its text; the replaced
 // characters follow the cards they were in.
 inline constexpr std::string_view kCardsImportedAfterCount = "件のカードを読み込みました";

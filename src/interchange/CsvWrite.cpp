@@ -21,8 +21,6 @@ namespace
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kItemSeparator = " / ";
-constexpr std::string_view kKindSeparator = ": ";
 
 // This program's columns, with the postal code before the address as on an envelope.
 struct VelmColumn {
@@ -149,8 +147,8 @@ std::string ContactsNotes(const CardRecord& card)
         if (value.empty())
             return;
         if (!notes.empty())
-            notes += kItemSeparator;
-        notes += EncodeShiftJis(kind) + std::string(kKindSeparator) + std::string(value);
+            notes += kMemoItemSeparator;
+        notes += EncodeShiftJis(kind) + std::string(kMemoKindSeparator) + std::string(value);
     };
     addItem(kName2Kind, card.Name2.view());
     addItem(kMarkKind, card.Mark.view());

@@ -15,8 +15,6 @@ namespace
 {
 
 constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
-constexpr std::string_view kItemSeparator = " / ";
-constexpr std::string_view kKindSeparator = ": ";
 constexpr std::string_view kLineBreakBytes = "\r\n";
 
 // The value as a field keeps it, and whether something had to be left out.
@@ -89,7 +87,7 @@ void ForeignCard::addMemoItem(std::string_view kind, std::string_view value)
         return;
     std::string item(kind);
     if (!item.empty())
-        item += kKindSeparator;
+        item += kMemoKindSeparator;
     item += value;
     memoItems.push_back(std::move(item));
 }
@@ -99,7 +97,7 @@ CardRecord TakeForeignCard(ForeignCard foreign, ConversionReport& report)
     bool notFitting = false;
     for (const std::string& item : foreign.memoItems) {
         std::string longer =
-            foreign.memo.empty() ? item : foreign.memo + std::string(kItemSeparator) + item;
+            foreign.memo.empty() ? item : foreign.memo + std::string(kMemoItemSeparator) + item;
         const bool fits = !FitToField(longer).cut;
         notFitting = notFitting || !fits;
         // An item too long for an empty memo goes in as far as it fits, so that the card

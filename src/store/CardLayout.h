@@ -72,6 +72,16 @@ constexpr std::size_t ColumnWidth(ShortString CardRecord::*field)
     return 0;
 }
 
+// Whether every value of `card` fits its column, so that the file keeps the card whole.
+inline bool FitsColumns(const CardRecord& card)
+{
+    return std::ranges::all_of(kCardLines, [&card](CardLine line) {
+        return std::ranges::all_of(line, [&card](const CardColumn& column) {
+            return (card.*column.field).size() <= column.width;
+        });
+    });
+}
+
 static_assert(std::ranges::all_of(kCardLines,
                                   [](CardLine line) { return LineWidth(line) == kLineWidth; }));
 

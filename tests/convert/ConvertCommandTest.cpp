@@ -98,6 +98,18 @@ TEST_F(ConvertCommand, AppendsCardsAfterTheBooksOwn)
                                    {MakeCard({.Name1 = "A"}), MakeCard({.Name1 = "B"}), added})));
 }
 
+TEST_F(ConvertCommand, TellsWhenTheAddressBooksColumnsCutAValue)
+{
+    // The memo's column keeps 38 bytes.
+    put("long.vcf", "BEGIN:VCARD\r\nFN:A\r\nNOTE:" + std::string(39, 'x') +
+                        "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n");
+    ASSERT_EQ(run({"long.vcf", "out.txt"}), kConverted) << err.str();
+    EXPECT_EQ(out.str(), "2件のカードを読み込みました\n2件のカードを書き出しました\n"
+                         "1件のカードで住所録ファイルの列に入りきらない内容を切りました\n");
+    ASSERT_EQ(run({"long.vcf", "out.csv"}), kConverted) << err.str();
+    EXPECT_EQ(out.str(), "2件のカードを読み込みました\n2件のカードを書き出しました\n");
+}
+
 TEST_F(ConvertCommand, ReadsTabSeparatedTextAndTheInterchangeFile)
 {
     put("sheet.txt", Sjis("氏名\t電話番号\r\n田中\t03-1\r\n"));
@@ -143,6 +155,7 @@ TEST_F(ConvertCommand, RefusesBadUsageAndBadInputWithoutWriting)
         {{"--csv-layout"}, kUsageError, "missing value"},
         {{"--quiet=1", "book.txt", "out.vcf"}, kUsageError, "unknown option"},
         {{"book.txt", "out.pdf"}, kUsageError, ".txt, .orb, .vcf or .csv"},
+        {{"book.txt", "book.txt"}, kUsageError, "same file"},
         {{"--append-to", "out.vcf", "book.txt"}, kUsageError, "address book"},
         {{"missing.vcf", "out.txt"}, kInputRefused, "File not found"},
         {{"unknown.csv", "out.txt"}, kInputRefused, "見出しに読み込める列がありません"},
