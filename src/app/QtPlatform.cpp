@@ -245,9 +245,11 @@ void QtPlatform::shellOpen(const QString& target, std::function<void()> whenNotO
             whenNotOpened();
         process->deleteLater();
     };
+    // xdg-open ends with 2 when the target does not exist and 3 when no program handles it;
+    // any other end, also a failure of the program it started, counts as opened.
     QObject::connect(process, &QProcess::finished, process,
                      [finish](int code, QProcess::ExitStatus status) {
-                         finish(status == QProcess::NormalExit && code == 0);
+                         finish(status != QProcess::NormalExit || (code != 2 && code != 3));
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [finish](QProcess::ProcessError error) {
