@@ -39,6 +39,7 @@ QString PostcardSummary(const PostcardRun& run)
     const std::pair<std::string_view, const std::vector<int>&> kinds[] = {
         {texts::kPostcardsSkippedBeforeCards, run.skippedWithoutName},
         {texts::kPostcardsPostalCodeBeforeCards, run.postalCodeNotSevenDigits},
+        {texts::kPostcardsNoPostalCodeBeforeCards, run.withoutPostalCode},
         {texts::kPostcardsTextCutBeforeCards, run.textCut},
     };
     for (const auto& [text, numbers] : kinds) {

@@ -190,6 +190,7 @@ inline constexpr std::string_view kPostcardsSkippedBeforeCards =
     "名前１が空欄のため印刷しなかったカード：";
 inline constexpr std::string_view kPostcardsPostalCodeBeforeCards =
     "郵便番号が7桁でないため住所の先頭に印刷したカード：";
+inline constexpr std::string_view kPostcardsNoPostalCodeBeforeCards = "郵便番号が空欄のカード：";
 inline constexpr std::string_view kPostcardsTextCutBeforeCards =
     "入りきらない文字を「…」で省略したカード：";
 inline constexpr std::string_view kCardNumberSeparator = "、";
@@ -297,9 +298,9 @@ inline constexpr std::array<std::string_view, 13> kOtherFormatMessages{
     kCardsExportedAfterCount,   kReplacedCardsAfterCount, kReplacedCharactersAfterCount,
     kNotFittingCardsAfterCount, kNoVCardsMessage,         kNoKnownColumnMessage,
     kTooManyTogetherMessage};
-inline constexpr std::array<std::string_view, 4> kPostcardSummaryTexts{
+inline constexpr std::array<std::string_view, 5> kPostcardSummaryTexts{
     kPostcardsMadeAfterCount, kPostcardsSkippedBeforeCards, kPostcardsPostalCodeBeforeCards,
-    kPostcardsTextCutBeforeCards};
+    kPostcardsNoPostalCodeBeforeCards, kPostcardsTextCutBeforeCards};
 inline constexpr std::array<SheetTexts, 2> kSheets{kNotebookSheet, kListSheet};
 inline constexpr std::array<std::string_view, 2> kSheetMessagesAfterName{
     kSheetOverwriteQuestionAfterName, kSheetCreatedAfterName};

@@ -6,9 +6,11 @@
 #include "print/PrintTexts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace velm::print
@@ -100,7 +102,11 @@ void PreviewWindow::saveAsPdf()
     if (!path)
         return;
     const auto progress = m_desk.startProgress(texts::kWritingPdf, m_document->pageCount(), this);
-    finishOutput(WritePdf(*m_document, *path, progress.get()), texts::kPdfFailed.arg(*path));
+    const OutputResult result = WritePdf(*m_document, *path, progress.get());
+    // A PDF written without a word would leave the user wondering whether it was.
+    if (result == OutputResult::Done)
+        statusBar()->showMessage(texts::kPdfSaved.arg(QDir::toNativeSeparators(*path)));
+    finishOutput(result, texts::kPdfFailed.arg(*path));
 }
 
 void PreviewWindow::finishOutput(OutputResult result, const QString& failure)

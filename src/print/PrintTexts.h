@@ -21,6 +21,8 @@ inline const QString kWritingPdf = QStringLiteral("PDFを書き出していま�
 inline const QString kPrintFailed = QStringLiteral("印刷できませんでした。");
 // %1: the PDF's path.
 inline const QString kPdfFailed = QStringLiteral("PDFを書き込めません:\n%1");
+// The status line once a PDF is written whole; %1: its path.
+inline const QString kPdfSaved = QStringLiteral("PDFを保存しました: %1");
 // The counter of the preview, "3 / 12" or, for a sheet with two pages, "5-6 / 12".
 inline const QString kCounter = QStringLiteral("%1 / %2");
 inline const QString kPageSpan = QStringLiteral("%1-%2");

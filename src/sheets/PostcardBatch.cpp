@@ -49,8 +49,10 @@ PostcardRun LayOutPostcards(std::span<const CardRecord> cards, std::span<const i
             run.skippedWithoutName.push_back(number);
             continue;
         }
-        if (!side->postalCodeInBoxes)
+        if (side->postalCode == PostalCodePlace::AddressHead)
             run.postalCodeNotSevenDigits.push_back(number);
+        if (side->postalCode == PostalCodePlace::None)
+            run.withoutPostalCode.push_back(number);
         if (side->textCut)
             run.textCut.push_back(number);
         run.pages.push_back({number, std::move(*side)});

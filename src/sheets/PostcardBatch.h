@@ -42,6 +42,7 @@ struct PostcardRun {
     std::vector<PostcardPage> pages;
     std::vector<int> skippedWithoutName;
     std::vector<int> postalCodeNotSevenDigits;
+    std::vector<int> withoutPostalCode;
     std::vector<int> textCut;
 };
 

@@ -123,7 +123,7 @@ class SideBuilder
     bool kanjiDigits() const { return m_kanjiDigits; }
 
     void markCut() { m_side.textCut = true; }
-    void setPostalCodeInBoxes() { m_side.postalCodeInBoxes = true; }
+    void setPostalCodePlace(PostalCodePlace place) { m_side.postalCode = place; }
 
     // One glyph whose cell is centred at (x, y), in its vertical form.
     void put(char32_t ch, double x, double y, double size, FontRole font = FontRole::Mincho)
@@ -311,7 +311,9 @@ void PutAddressee(SideBuilder& side, const CardRecord& card, const PostcardOptio
     const std::optional<std::u32string> digits = PostalDigits(Decoded(card.PostNo));
     if (digits) {
         PutBoxDigits(side, *digits);
-        side.setPostalCodeInBoxes();
+        side.setPostalCodePlace(PostalCodePlace::Boxes);
+    } else if (!ColumnText(Decoded(card.PostNo), false).empty()) {
+        side.setPostalCodePlace(PostalCodePlace::AddressHead);
     }
     ColumnFlow flow(kAddressRight, kAddressLeftLimit);
     PutAddress(side, flow, card, digits.has_value(), kAddresseeBlock);

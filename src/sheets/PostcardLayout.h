@@ -65,10 +65,13 @@ struct PostcardOptions {
 inline constexpr double kMaxPostcardOffset = 5.0;
 
 // The address side of one card.
+// Where a card's postal code went: into the boxes, to the head of the address when it did
+// not give seven digits, or nowhere when the card has none.
+enum class PostalCodePlace { Boxes, AddressHead, None };
+
 struct AddressSide {
     std::vector<PlacedGlyph> glyphs;
-    // False when the postal code did not give seven digits and stands at the address's head.
-    bool postalCodeInBoxes = false;
+    PostalCodePlace postalCode = PostalCodePlace::None;
     // True when a text did not fit even in its smallest size and was ended with "…".
     bool textCut = false;
 };

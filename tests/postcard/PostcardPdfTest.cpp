@@ -150,7 +150,8 @@ TEST(PostcardPdfFonts, DrawsACharacterTheIpaFontsLackFromAnotherFont)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("fallback.pdf"));
     // Ⱡ is in DejaVu but in neither IPA font.
-    const PostcardPage page{1, {{{U'Ⱡ', 50, 50, 10}, {U'山', 50, 70, 10}}, true, false}};
+    const PostcardPage page{
+        1, {{{U'Ⱡ', 50, 50, 10}, {U'山', 50, 70, 10}}, PostalCodePlace::Boxes, false}};
     ASSERT_EQ(WritePages({page}, pdf), print::OutputResult::Done);
     const std::vector<PdfPage> pages = PdfWordBoxes(pdf);
     ASSERT_EQ(pages.size(), 1u);

@@ -11,6 +11,7 @@
 #include <QPageRanges>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -152,15 +153,19 @@ TEST_F(PreviewWindowTest, ACancelledPrintToFileLeavesNoFile)
     EXPECT_TRUE(m_desk.warnings.empty());
 }
 
-// Saving proposes the document's own PDF and writes every page; a PDF that cannot be
-// written is reported.
+// Saving proposes the document's own PDF, writes every page and says so in the status line;
+// a PDF that cannot be written is reported.
 TEST_F(PreviewWindowTest, SavesAsPdfWhereTheUserChooses)
 {
     const QString saved = m_dir.filePath("saved.pdf");
     const QString unwritable = m_dir.filePath("missing/saved.pdf");
     m_desk.fileDialogResults = {saved, unwritable, std::nullopt};
-    for (int run = 0; run < 3; ++run)
+    m_window->saveAsPdf();
+    EXPECT_EQ(m_window->statusBar()->currentMessage(), texts::kPdfSaved.arg(saved));
+    m_window->statusBar()->clearMessage();
+    for (int run = 1; run < 3; ++run)
         m_window->saveAsPdf();
+    EXPECT_EQ(m_window->statusBar()->currentMessage(), QString()) << "said only of a PDF written";
     ASSERT_EQ(m_desk.fileDialogRuns.size(), 3u);
     EXPECT_EQ(m_desk.fileDialogRuns[0].title, texts::kSavePdf);
     EXPECT_EQ(m_desk.fileDialogRuns[0].proposed, m_dir.filePath("test.pdf"));

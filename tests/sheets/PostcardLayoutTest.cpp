@@ -65,7 +65,7 @@ TEST(PostcardLayout, BoxesLieAsJapanPostPrintsThem)
 TEST(PostcardLayout, PutsEachPostalDigitUprightInTheCentreOfItsBox)
 {
     const AddressSide side = Side({.Name1 = U"山田", .PostNo = U"〒１２３-4567"});
-    EXPECT_TRUE(side.postalCodeInBoxes);
+    EXPECT_EQ(side.postalCode, PostalCodePlace::Boxes);
     std::vector<PlacedGlyph> digits;
     std::ranges::copy_if(side.glyphs, std::back_inserter(digits),
                          [](const PlacedGlyph& g) { return g.font == FontRole::Gothic; });
@@ -84,7 +84,7 @@ TEST(PostcardLayout, PutsEachPostalDigitUprightInTheCentreOfItsBox)
 TEST(PostcardLayout, AddressWithoutSevenDigitsCarriesTheCodeAtItsHead)
 {
     const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = U"東京", .PostNo = U"〒12-34"});
-    EXPECT_FALSE(side.postalCodeInBoxes);
+    EXPECT_EQ(side.postalCode, PostalCodePlace::AddressHead);
     EXPECT_EQ(TextAt(side, Glyph(side, U'東').x), U"〒１２｜３４東京");
 }
 
@@ -354,14 +354,16 @@ TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
         MakePostcardCard({.Name1 = U"\u3000", .PostNo = U"1000005"}),
         MakePostcardCard({.Name1 = U"三", .PostNo = U"100"}),
         MakePostcardCard(
-            {.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"})};
-    const PostcardRun run = LayOutPostcards(cards, std::vector<int>{4, 3, 2, 1}, {});
+            {.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"}),
+        MakePostcardCard({.Name1 = U"五", .PostNo = U" \u3000"})};
+    const PostcardRun run = LayOutPostcards(cards, std::vector<int>{5, 4, 3, 2, 1}, {});
     std::vector<int> pages;
     for (const PostcardPage& page : run.pages)
         pages.push_back(page.cardNumber);
-    EXPECT_EQ(pages, (std::vector<int>{4, 3, 1}));
+    EXPECT_EQ(pages, (std::vector<int>{5, 4, 3, 1}));
     EXPECT_EQ(run.skippedWithoutName, std::vector<int>{2});
     EXPECT_EQ(run.postalCodeNotSevenDigits, std::vector<int>{3});
+    EXPECT_EQ(run.withoutPostalCode, std::vector<int>{5});
     EXPECT_EQ(run.textCut, std::vector<int>{4});
 }
 
