@@ -169,13 +169,36 @@ std::string WithoutAccelerator(std::string_view caption)
     return std::string(caption.substr(0, caption.rfind("(&")));
 }
 
+// The quoted values of `attribute` (lower case) in the tags of `html`, found by hand rather
+// than by std::regex, whose matcher recurses once per character and overflows the stack on
+// the long data address of the manual's picture.
 std::vector<std::string> AttributeValues(const std::string& html, const std::string& attribute)
 {
-    const std::regex pattern("\\s" + attribute + "\\s*=\\s*\"([^\"]*)\"", std::regex::icase);
+    std::string lower = html;
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const auto isSpace = [](char c) {
+        return std::isspace(static_cast<unsigned char>(c)) != 0;
+    };
     std::vector<std::string> values;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern);
-         it != std::sregex_iterator(); ++it)
-        values.push_back((*it)[1].str());
+    for (std::size_t at = lower.find(attribute); at != std::string::npos;
+         at = lower.find(attribute, at + 1)) {
+        if (at == 0 || !isSpace(lower[at - 1]))
+            continue;
+        std::size_t i = at + attribute.size();
+        while (i < lower.size() && isSpace(lower[i]))
+            ++i;
+        if (i == lower.size() || lower[i] != '=')
+            continue;
+        ++i;
+        while (i < lower.size() && isSpace(lower[i]))
+            ++i;
+        if (i == lower.size() || lower[i] != '"')
+            continue;
+        const std::size_t end = lower.find('"', i + 1);
+        if (end == std::string::npos)
+            break;
+        values.push_back(html.substr(i + 1, end - i - 1));
+    }
     return values;
 }
 
