@@ -49,9 +49,7 @@ enum class FileKind { AddressBook, Orbi, VCard, Csv };
 
 std::optional<FileKind> KindOfFile(std::string_view path)
 {
-    const std::string name = FileNamePart(path);
-    const std::size_t stop = name.rfind('.');
-    const std::string extension = stop == std::string::npos ? "" : AsciiUpper(name.substr(stop));
+    const std::string extension = AsciiUpper(ExtensionPart(path));
     if (extension == ".TXT")
         return FileKind::AddressBook;
     if (extension == ".ORB")
