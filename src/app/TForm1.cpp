@@ -552,6 +552,13 @@ void TForm1::showFileError(const FileFailure& failure)
     m_platform.showError(QString::fromStdString(failure.message()));
 }
 
+void TForm1::takeUnsavedCards(std::vector<CardRecord> cards)
+{
+    takeLoadedCards(std::move(cards));
+    m_store.StoreModified = true;
+    Name1->setFocus();
+}
+
 std::optional<std::string> TForm1::readFileOrReport(const std::string& path)
 {
     auto read = ReadWholeFile(path);
