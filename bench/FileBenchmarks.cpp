@@ -119,6 +119,9 @@ void BM_ImportOrbi(benchmark::State& state)
 void BM_ImportOrbiShortTagLines(benchmark::State& state)
 {
     BenchmarkRead(state, ShortTagLinesOrbi(), &TakeCards<OrbiRefusal, &ParseOrbi>, 1);
+    // Millions of lines in a file as large as the program reads are judged by the time a
+    // user waits, not against the one pass of the raw read.
+    state.counters["target_ms"] = 500;
 }
 
 void BM_SaveAddressBook(benchmark::State& state)

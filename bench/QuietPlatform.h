@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 #include "print/PrintDesk.h"
 
+#include <functional>
 #include <vector>
 
 namespace velm
@@ -54,7 +55,7 @@ class QuietPlatform final : public Platform
     std::optional<int> chooseFromList(const ListChoice&) override { return std::nullopt; }
     void startProcess(const QString&, const QStringList&) override {}
     void openInTextViewer(const QString&) override {}
-    bool shellOpen(const QString&) override { return true; }
+    void shellOpen(const QString&, std::function<void()>) override {}
     std::optional<PostcardRequest> askPostcardOptions(int, int) override { return std::nullopt; }
     print::PrintDesk& printDesk() override { return m_printDesk; }
 

@@ -55,6 +55,7 @@ void BM_StartWindowWithFullStore(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["first_ms"] = firstMs.value_or(0);
+    state.counters["target_ms"] = 300;
     if (!platform.messages.empty())
         state.SkipWithError(platform.messages.front().toUtf8().constData());
     else if (shownName != firstName)

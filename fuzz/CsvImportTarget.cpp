@@ -26,12 +26,7 @@ bool AnyBytes(std::string_view)
 
 std::vector<CardRecord> ReadExport(CsvLayout layout, TextEncoding encoding)
 {
-    const std::string exported = FormatCsv(ScratchStore(), layout, encoding).bytes;
-    const ImportResult back = ParseCsv(exported);
-    const auto* read = std::get_if<ImportedCards>(&back);
-    if (read == nullptr)
-        Fail("an export reads again", "file: " + HexBytes(exported));
-    return read->cards;
+    return ReadExportAgain(FormatCsv(ScratchStore(), layout, encoding).bytes, &ParseCsv);
 }
 
 bool IsBlank(const CardRecord& card)
@@ -50,10 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (imported == nullptr)
         return 0;
     const std::vector<CardRecord>& cards = imported->cards;
-    Check(imported->report.cards == cards.size(), "the summary counts every card");
     Check(std::none_of(cards.begin(), cards.end(), &IsBlank), "no card is blank");
-    CheckStorable(cards);
-    ScratchStore().replaceCards(cards);
+    CheckImportedAndStore(*imported);
     CheckReadBack(cards, ReadExport(CsvLayout::Velm, TextEncoding::ShiftJis), "Shift-JIS",
                   &AnyBytes);
     CheckReadBack(cards, ReadExport(CsvLayout::Velm, TextEncoding::Utf8), "UTF-8",

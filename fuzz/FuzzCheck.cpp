@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <variant>
 
 namespace velm::fuzz
 {
@@ -55,6 +57,23 @@ void CheckStorable(const std::vector<CardRecord>& cards)
                   "no field holds the closing bracket's bytes", [&] { return DescribeCard(card); });
         }
     }
+}
+
+void CheckImportedAndStore(const ImportedCards& imported)
+{
+    Check(imported.report.cards == imported.cards.size(), "the summary counts every card");
+    CheckStorable(imported.cards);
+    ScratchStore().replaceCards(imported.cards);
+}
+
+std::vector<CardRecord> ReadExportAgain(const std::string& exported,
+                                        ImportResult (*parse)(std::string_view bytes))
+{
+    ImportResult back = parse(exported);
+    auto* read = std::get_if<ImportedCards>(&back);
+    if (read == nullptr)
+        Fail("an export reads again", "file: " + HexBytes(exported));
+    return std::move(read->cards);
 }
 
 bool IsWholeShiftJisText(std::string_view bytes)

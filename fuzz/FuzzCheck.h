@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interchange/Conversion.h"
 #include "store/CardRecord.h"
 #include "support/Bytes.h"
 #include "support/Cards.h"
@@ -41,6 +42,14 @@ bool IsWholeShiftJisText(std::string_view bytes);
 // only those whose every field satisfies `comparable`.
 void CheckReadBack(const std::vector<CardRecord>& cards, const std::vector<CardRecord>& back,
                    std::string_view format, bool (*comparable)(std::string_view field));
+
+// Checks what every reader's cards satisfy: the summary counts each of them and the store can
+// hold them (CheckStorable). Then puts them in the scratch store, ready to be exported.
+void CheckImportedAndStore(const ImportedCards& imported);
+
+// The cards that `parse` reads from an export; an export that is refused breaks the invariant.
+std::vector<CardRecord> ReadExportAgain(const std::string& exported,
+                                        ImportResult (*parse)(std::string_view bytes));
 
 // Reports a broken invariant with `detail` and aborts, so that libFuzzer keeps the input
 // and the replay test fails.

@@ -49,9 +49,7 @@ enum class FileKind { AddressBook, Orbi, VCard, Csv };
 
 std::optional<FileKind> KindOfFile(std::string_view path)
 {
-    const std::string name = FileNamePart(path);
-    const std::size_t stop = name.rfind('.');
-    const std::string extension = stop == std::string::npos ? "" : AsciiUpper(name.substr(stop));
+    const std::string extension = AsciiUpper(ExtensionPart(path));
     if (extension == ".TXT")
         return FileKind::AddressBook;
     if (extension == ".ORB")
@@ -133,14 +131,10 @@ std::variant<Options, UsageError> ParseArguments(std::span<const std::string> ar
 }
 
 // The cards of a file and what reading them changed, or the text of why it was refused.
-struct CardsRead {
-    std::vector<CardRecord> cards;
-    ConversionReport report;
-};
-using ReadResult = std::variant<CardsRead, std::string>;
+using ReadResult = std::variant<ImportedCards, std::string>;
 
 // The cards of a format read without conversion: the summary only counts them.
-CardsRead Counted(std::vector<CardRecord> cards)
+ImportedCards Counted(std::vector<CardRecord> cards)
 {
     ConversionReport report;
     report.cards = cards.size();
@@ -151,8 +145,7 @@ ReadResult FromImport(ImportResult result)
 {
     if (const auto* refusal = std::get_if<ImportRefusal>(&result))
         return DescribeRefusal(*refusal);
-    auto& imported = std::get<ImportedCards>(result);
-    return CardsRead{std::move(imported.cards), imported.report};
+    return std::get<ImportedCards>(std::move(result));
 }
 
 // An address book; `orText` reads a file that is none as tab-separated text instead.
@@ -252,7 +245,7 @@ class Conversion
             return kUsageError;
         }
 
-        std::optional<CardsRead> cards = read(input, *inputKind, true);
+        std::optional<ImportedCards> cards = read(input, *inputKind, true);
         if (!cards)
             return kInputRefused;
         m_out << DescribeImport(cards->report) << "\n";
@@ -283,21 +276,21 @@ class Conversion
             m_out << cut << kCutToColumnsAfterCount << "\n";
     }
 
-    std::optional<CardsRead> read(const std::string& path, FileKind kind, bool textFallback)
+    std::optional<ImportedCards> read(const std::string& path, FileKind kind, bool textFallback)
     {
         ReadResult result = ReadCards(path, kind, textFallback);
         if (const auto* refusal = std::get_if<std::string>(&result)) {
             m_err << "velm-convert: " << path << ": " << *refusal << "\n";
             return std::nullopt;
         }
-        return std::get<CardsRead>(std::move(result));
+        return std::get<ImportedCards>(std::move(result));
     }
 
     // Puts the book's cards before `added`; false, with the reason told, when the book is
     // unreadable or the cards would be too many.
-    bool appendToBook(const std::string& book, CardsRead& added)
+    bool appendToBook(const std::string& book, ImportedCards& added)
     {
-        std::optional<CardsRead> before = read(book, FileKind::AddressBook, false);
+        std::optional<ImportedCards> before = read(book, FileKind::AddressBook, false);
         if (!before)
             return false;
         if (before->cards.size() + added.cards.size() >

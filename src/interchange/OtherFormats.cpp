@@ -22,14 +22,6 @@ bool IsVCard(OtherFormat format)
     return format == OtherFormat::VCard30 || format == OtherFormat::VCard40;
 }
 
-// The extension of the file name with its full stop, or nothing.
-std::string ExtensionOfName(std::string_view fileName)
-{
-    const std::string name = FileNamePart(fileName);
-    const std::size_t stop = name.rfind('.');
-    return stop == std::string::npos ? std::string() : name.substr(stop);
-}
-
 } // namespace
 
 std::string_view ExtensionOf(OtherFormat format)
@@ -39,7 +31,7 @@ std::string_view ExtensionOf(OtherFormat format)
 
 OtherFormat FormatForFile(OtherFormat chosen, std::string_view fileName)
 {
-    const std::string extension = ExtensionOfName(fileName);
+    const std::string extension = ExtensionPart(fileName);
     if (EqualsIgnoringAsciiCase(extension, kVCardExtension) && !IsVCard(chosen))
         return OtherFormat::VCard30;
     if ((EqualsIgnoringAsciiCase(extension, kCsvExtension) ||
@@ -68,8 +60,7 @@ ExportedFile FormatOtherFormat(const CardStore& store, OtherFormat format)
 
 ImportResult ParseOtherFormat(std::string_view bytes, std::string_view fileName)
 {
-    if (EqualsIgnoringAsciiCase(ExtensionOfName(fileName), kVCardExtension) ||
-        LooksLikeVCard(bytes))
+    if (EqualsIgnoringAsciiCase(ExtensionPart(fileName), kVCardExtension) || LooksLikeVCard(bytes))
         return ParseVCard(bytes);
     return ParseCsv(bytes);
 }

@@ -67,6 +67,12 @@ std::string FileNamePart(std::string_view path)
     return FileNamePart(path, kNativePaths);
 }
 
+std::string ExtensionPart(std::string_view path)
+{
+    const std::size_t start = SplitPath(path, kNativePaths).extensionStart;
+    return start == std::string_view::npos ? std::string() : std::string(path.substr(start));
+}
+
 std::string ChangeExtension(std::string_view path, std::string_view extension)
 {
     return ChangeExtension(path, extension, kNativePaths);

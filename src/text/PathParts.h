@@ -37,6 +37,10 @@ std::string FileNamePart(std::string_view path);
 // replaced by `extension`, which includes its full stop; appended when there is none.
 std::string ChangeExtension(std::string_view path, std::string_view extension);
 
+// The extension of the file name with its full stop (from the last full stop after the last
+// separator); empty when there is none.
+std::string ExtensionPart(std::string_view path);
+
 // The same three for a given convention, so that one platform's paths can be handled on
 // another.
 std::string DirectoryPart(std::string_view path, const PathConvention& convention);

@@ -2,7 +2,8 @@
 #include "print/PaperOutput.h"
 #include "print/PdfTools.h"
 #include "sheets/PostcardBatch.h"
-#include "support/PostcardCards.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -14,11 +15,11 @@ namespace
 {
 
 using test::HavePopplerTools;
-using test::MakePostcardCard;
 using test::PdfPage;
 using test::PdfWord;
 using test::PdfWordBoxes;
 using test::RasterisePage;
+using test::SjisCard;
 
 constexpr double kMillimetresPerInch = 25.4;
 
@@ -27,20 +28,19 @@ const std::u32string_view kDigits[] = {U"1000005", U"5300001", U"9876543"};
 
 std::vector<CardRecord> SampleCards()
 {
-    return {
-        MakePostcardCard({.Name1 = U"山田 太郎",
-                          .Name2 = U"山田 花子",
-                          .Jusyo1 = U"東京都千代田区丸の内1-2-3",
-                          .Jusyo2 = U"丸の内ビル（10階）",
-                          .PostNo = U"〒100-0005"}),
-        MakePostcardCard({.Name1 = U"佐藤 一郎",
-                          .Mark = U"先",
-                          .Jusyo1 = U"大阪市北区梅田、ノース・ゲート",
-                          .PostNo = U"５３０－０００１",
-                          .biko1 = U"株式会社サンプル",
-                          .biko2 = U"営業部"}),
-        MakePostcardCard(
-            {.Name1 = U"鈴木 花子", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"987 6543"})};
+    return {SjisCard({.Name1 = "山田 太郎",
+                      .Name2 = "山田 花子",
+                      .Jusyo1 = "東京都千代田区丸の内1-2-3",
+                      .Jusyo2 = "丸の内ビル（10階）",
+                      .PostNo = "〒100-0005"}),
+            SjisCard({.Name1 = "佐藤 一郎",
+                      .Mark = "先",
+                      .Jusyo1 = "大阪市北区梅田、ノース・ゲート",
+                      .PostNo = "５３０－０００１",
+                      .biko1 = "株式会社サンプル",
+                      .biko2 = "営業部"}),
+            SjisCard(
+                {.Name1 = "鈴木 花子", .Jusyo1 = test::Repeated("東", 127), .PostNo = "987 6543"})};
 }
 
 // Writes the pages as the preview's "PDFで保存" does.
@@ -53,8 +53,8 @@ print::OutputResult WritePages(std::vector<PostcardPage> pages, const QString& p
 PostcardRun SampleRun()
 {
     PostcardOptions options;
-    options.sender = MakePostcardCard(
-        {.Name1 = U"高橋 健一", .Jusyo1 = U"横浜市中区山下町1-2", .PostNo = U"231-0023"});
+    options.sender =
+        SjisCard({.Name1 = "高橋 健一", .Jusyo1 = "横浜市中区山下町1-2", .PostNo = "231-0023"});
     return LayOutPostcards(SampleCards(), std::vector<int>{1, 2, 3}, options);
 }
 

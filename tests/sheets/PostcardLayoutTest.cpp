@@ -1,7 +1,8 @@
 #include "sheets/PostcardLayout.h"
 
 #include "sheets/PostcardBatch.h"
-#include "support/PostcardCards.h"
+#include "support/Bytes.h"
+#include "support/Cards.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,14 +15,11 @@ namespace velm
 namespace
 {
 
-using test::MakePostcardCard;
-using test::PostcardText;
-
 constexpr double kTolerance = 1e-6;
 
-AddressSide Side(const PostcardText& text, const PostcardOptions& options = {})
+AddressSide Side(const test::CardText& text, const PostcardOptions& options = {})
 {
-    std::optional<AddressSide> side = LayOutAddressSide(MakePostcardCard(text), options);
+    std::optional<AddressSide> side = LayOutAddressSide(test::SjisCard(text), options);
     EXPECT_TRUE(side.has_value());
     return side.value_or(AddressSide{});
 }
@@ -64,7 +62,7 @@ TEST(PostcardLayout, BoxesLieAsJapanPostPrintsThem)
 
 TEST(PostcardLayout, PutsEachPostalDigitUprightInTheCentreOfItsBox)
 {
-    const AddressSide side = Side({.Name1 = U"山田", .PostNo = U"〒１２３-4567"});
+    const AddressSide side = Side({.Name1 = "山田", .PostNo = "〒１２３-4567"});
     EXPECT_EQ(side.postalCode, PostalCodePlace::Boxes);
     std::vector<PlacedGlyph> digits;
     std::ranges::copy_if(side.glyphs, std::back_inserter(digits),
@@ -83,18 +81,18 @@ TEST(PostcardLayout, PutsEachPostalDigitUprightInTheCentreOfItsBox)
 
 TEST(PostcardLayout, AddressWithoutSevenDigitsCarriesTheCodeAtItsHead)
 {
-    const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = U"東京", .PostNo = U"〒12-34"});
+    const AddressSide side = Side({.Name1 = "山田", .Jusyo1 = "東京", .PostNo = "〒12-34"});
     EXPECT_EQ(side.postalCode, PostalCodePlace::AddressHead);
     EXPECT_EQ(TextAt(side, Glyph(side, U'東').x), U"〒１２｜３４東京");
 }
 
 TEST(PostcardLayout, SetsColumnsFromRightToLeftWithTheSecondLineTwoCharactersLower)
 {
-    const AddressSide side = Side({.Name1 = U"山田 太郎",
-                                   .Jusyo1 = U"東京都",
-                                   .Jusyo2 = U"丸ビル",
-                                   .biko1 = U"会社",
-                                   .biko2 = U"部署"});
+    const AddressSide side = Side({.Name1 = "山田 太郎",
+                                   .Jusyo1 = "東京都",
+                                   .Jusyo2 = "丸ビル",
+                                   .biko1 = "会社",
+                                   .biko2 = "部署"});
     const double xs[] = {Glyph(side, U'東').x, Glyph(side, U'丸').x, Glyph(side, U'会').x,
                          Glyph(side, U'部').x, Glyph(side, U'山').x};
     EXPECT_TRUE(std::ranges::is_sorted(xs, std::ranges::greater()));
@@ -112,7 +110,7 @@ TEST(PostcardLayout, SetsColumnsFromRightToLeftWithTheSecondLineTwoCharactersLow
 
 TEST(PostcardLayout, TurnsDashesAndMovesPunctuationAndSmallKanaUpAndRight)
 {
-    const AddressSide side = Side({.Name1 = U"山田", .Jusyo1 = U"あ、ーっい"});
+    const AddressSide side = Side({.Name1 = "山田", .Jusyo1 = "あ、ーっい"});
     const PlacedGlyph first = Glyph(side, U'あ');
     const double pitch = (Glyph(side, U'い').y - first.y) / 4;
     const struct {
@@ -139,7 +137,7 @@ TEST(PostcardLayout, WritesAddressDigitsAsKanjiOnlyWhenAsked)
         PostcardOptions options;
         options.kanjiDigits = kanji;
         const AddressSide side =
-            Side({.Name1 = U"一郎2世", .Jusyo1 = U"町1-20", .biko1 = U"第3課"}, options);
+            Side({.Name1 = "一郎2世", .Jusyo1 = "町1-20", .biko1 = "第3課"}, options);
         EXPECT_EQ(TextAt(side, Glyph(side, U'町').x), kanji ? U"町一｜二〇" : U"町１｜２０");
         EXPECT_EQ(TextAt(side, Glyph(side, U'郎').x), U"一郎２世様");
         EXPECT_EQ(TextAt(side, Glyph(side, U'第').x), U"第３課");
@@ -149,17 +147,17 @@ TEST(PostcardLayout, WritesAddressDigitsAsKanjiOnlyWhenAsked)
 TEST(PostcardLayout, LinesUpAJointNameWithTheGivenName)
 {
     const struct {
-        std::u32string_view name2;
+        std::string_view name2;
         char32_t first;   // the first character printed of the joint name
         char32_t besides; // the character of Name1 it stands beside
     } kCases[] = {
-        {U"山田 花子", U'花', U'太'},
-        {U"山田花子", U'花', U'太'},
-        {U"花子", U'花', U'山'},
-        {U"鈴木 花子", U'鈴', U'山'},
+        {"山田 花子", U'花', U'太'},
+        {"山田花子", U'花', U'太'},
+        {"花子", U'花', U'山'},
+        {"鈴木 花子", U'鈴', U'山'},
     };
     for (const auto& c : kCases) {
-        const AddressSide side = Side({.Name1 = U"山田 太郎", .Name2 = c.name2});
+        const AddressSide side = Side({.Name1 = "山田 太郎", .Name2 = c.name2});
         const PlacedGlyph joint = Glyph(side, c.first);
         EXPECT_NEAR(joint.y, Glyph(side, c.besides).y, kTolerance);
         EXPECT_LT(joint.x + joint.size / 2, Glyph(side, U'山').x - Glyph(side, U'山').size / 2);
@@ -168,23 +166,23 @@ TEST(PostcardLayout, LinesUpAJointNameWithTheGivenName)
     }
     PostcardOptions single;
     single.jointNames = false;
-    const AddressSide side = Side({.Name1 = U"山田 太郎", .Name2 = U"花子"}, single);
+    const AddressSide side = Side({.Name1 = "山田 太郎", .Name2 = "花子"}, single);
     EXPECT_EQ(std::ranges::count(side.glyphs, U'花', &PlacedGlyph::ch), 0);
 }
 
 TEST(PostcardLayout, WritesSenseiForTheMarkSenAndSamaOtherwiseAndNeverCutsIt)
 {
-    const std::u32string longName(40, U'山');
+    const std::string longName = test::Repeated("山", 40);
     const struct {
-        std::u32string_view name;
-        std::u32string_view mark;
+        std::string_view name;
+        std::string_view mark;
         std::u32string_view columnEnd;
         bool cut;
-    } kCases[] = {{U"山田", U"先", U"山田先生", false},
-                  {U"山田", U"先生", U"山田様", false},
-                  {U"山田", U"", U"山田様", false},
-                  {U"山田", U"\u3000先", U"山田様", false},
-                  {longName, U"先", U"山…先生", true}};
+    } kCases[] = {{"山田", "先", U"山田先生", false},
+                  {"山田", "先生", U"山田様", false},
+                  {"山田", "", U"山田様", false},
+                  {"山田", "\u3000先", U"山田様", false},
+                  {longName, "先", U"山…先生", true}};
     for (const auto& c : kCases) {
         const AddressSide side = Side({.Name1 = c.name, .Mark = c.mark});
         EXPECT_TRUE(TextAt(side, kPostcardWidth / 2).ends_with(c.columnEnd));
@@ -205,13 +203,12 @@ TEST(PostcardLayout, SetsLongTextCloserThenSmallerThenInTwoColumnsThenCutsIt)
                   {20, true, true, 1, false},
                   {40, true, true, 2, false},
                   {127, true, true, 2, true}};
-    const PlacedGlyph single = Glyph(Side({.Name1 = U"山田", .Jusyo1 = U"東"}), U'東');
-    const AddressSide two = Side({.Name1 = U"山田", .Jusyo1 = U"東東"});
+    const PlacedGlyph single = Glyph(Side({.Name1 = "山田", .Jusyo1 = "東"}), U'東');
+    const AddressSide two = Side({.Name1 = "山田", .Jusyo1 = "東東"});
     const double nominalPitch = Glyph(two, U'東', 1).y - Glyph(two, U'東').y;
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.length);
-        const AddressSide side =
-            Side({.Name1 = U"山田", .Jusyo1 = std::u32string(c.length, U'東')});
+        const AddressSide side = Side({.Name1 = "山田", .Jusyo1 = test::Repeated("東", c.length)});
         std::vector<PlacedGlyph> set;
         std::ranges::copy_if(side.glyphs, std::back_inserter(set),
                              [](const PlacedGlyph& g) { return g.ch == U'東' || g.ch == U'…'; });
@@ -233,9 +230,9 @@ TEST(PostcardLayout, SetsLongTextCloserThenSmallerThenInTwoColumnsThenCutsIt)
 PostcardOptions FullSender(double offsetX, double offsetY)
 {
     PostcardOptions options;
-    const std::u32string full(127, U'東');
-    options.sender = MakePostcardCard(
-        {.Name1 = full, .Name2 = full, .Jusyo1 = full, .Jusyo2 = full, .PostNo = U"1234567"});
+    const std::string full = test::Repeated("東", 127);
+    options.sender = test::SjisCard(
+        {.Name1 = full, .Name2 = full, .Jusyo1 = full, .Jusyo2 = full, .PostNo = "1234567"});
     options.offsetX = offsetX;
     options.offsetY = offsetY;
     return options;
@@ -243,12 +240,12 @@ PostcardOptions FullSender(double offsetX, double offsetY)
 
 AddressSide FullSide(const PostcardOptions& options)
 {
-    const std::u32string full(127, U'東');
+    const std::string full = test::Repeated("東", 127);
     return Side({.Name1 = full,
                  .Name2 = full,
                  .Jusyo1 = full,
                  .Jusyo2 = full,
-                 .PostNo = U"1234567",
+                 .PostNo = "1234567",
                  .biko1 = full,
                  .biko2 = full},
                 options);
@@ -304,8 +301,8 @@ TEST(PostcardLayout, PutsTheSenderSmallInTheLowerLeftWithItsDigitsInARow)
 {
     PostcardOptions options;
     options.sender =
-        MakePostcardCard({.Name1 = U"鈴木 一郎", .Jusyo1 = U"大阪市北区", .PostNo = U"530-0001"});
-    const AddressSide side = Side({.Name1 = U"山田", .PostNo = U"1000005"}, options);
+        test::SjisCard({.Name1 = "鈴木 一郎", .Jusyo1 = "大阪市北区", .PostNo = "530-0001"});
+    const AddressSide side = Side({.Name1 = "山田", .PostNo = "1000005"}, options);
     std::vector<PlacedGlyph> digits;
     for (const PlacedGlyph& glyph : side.glyphs) {
         if (glyph.ch == U'大' || glyph.ch == U'鈴') {
@@ -329,16 +326,16 @@ TEST(PostcardLayout, PutsTheSenderSmallInTheLowerLeftWithItsDigitsInARow)
 
 TEST(PostcardBatch, ChoosesCardsByMarkOrTheCardOnScreen)
 {
-    const std::vector<CardRecord> cards = {MakePostcardCard({.Name1 = U"一", .Mark = U"友"}),
-                                           MakePostcardCard({.Name1 = U"二"}),
-                                           MakePostcardCard({.Name1 = U"三", .Mark = U"友人"})};
+    const std::vector<CardRecord> cards = {test::SjisCard({.Name1 = "一", .Mark = "友"}),
+                                           test::SjisCard({.Name1 = "二"}),
+                                           test::SjisCard({.Name1 = "三", .Mark = "友人"})};
     const struct {
         PostcardSelection selection;
         std::vector<int> expected;
     } kCases[] = {
         {{PostcardChoice::All, "", 0}, {1, 2, 3}},
         {{PostcardChoice::Marked, "", 0}, {1, 3}},
-        {{PostcardChoice::MarkEquals, EncodeShiftJis(U"友  "), 0}, {1}},
+        {{PostcardChoice::MarkEquals, test::Sjis("友  "), 0}, {1}},
         {{PostcardChoice::MarkEquals, "", 0}, {2}},
         {{PostcardChoice::Current, "", 2}, {2}},
         {{PostcardChoice::Current, "", 4}, {}},
@@ -350,12 +347,11 @@ TEST(PostcardBatch, ChoosesCardsByMarkOrTheCardOnScreen)
 TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
 {
     const std::vector<CardRecord> cards = {
-        MakePostcardCard({.Name1 = U"一", .PostNo = U"1000005"}),
-        MakePostcardCard({.Name1 = U"\u3000", .PostNo = U"1000005"}),
-        MakePostcardCard({.Name1 = U"三", .PostNo = U"100"}),
-        MakePostcardCard(
-            {.Name1 = U"四", .Jusyo1 = std::u32string(127, U'東'), .PostNo = U"1000005"}),
-        MakePostcardCard({.Name1 = U"五", .PostNo = U" \u3000"})};
+        test::SjisCard({.Name1 = "一", .PostNo = "1000005"}),
+        test::SjisCard({.Name1 = "\u3000", .PostNo = "1000005"}),
+        test::SjisCard({.Name1 = "三", .PostNo = "100"}),
+        test::SjisCard({.Name1 = "四", .Jusyo1 = test::Repeated("東", 127), .PostNo = "1000005"}),
+        test::SjisCard({.Name1 = "五", .PostNo = " \u3000"})};
     const PostcardRun run = LayOutPostcards(cards, std::vector<int>{5, 4, 3, 2, 1}, {});
     std::vector<int> pages;
     for (const PostcardPage& page : run.pages)
@@ -371,8 +367,8 @@ TEST(PostcardBatch, SkipsCardsWithoutANameAndNamesThoseWithFaults)
 // number that is none of the cards prints none.
 TEST(PostcardBatch, MakesThePostcardsOfARequestWithItsSenderByNumber)
 {
-    const std::vector<CardRecord> cards = {MakePostcardCard({.Name1 = U"一", .Mark = U"友"}),
-                                           MakePostcardCard({.Name1 = U"二"})};
+    const std::vector<CardRecord> cards = {test::SjisCard({.Name1 = "一", .Mark = "友"}),
+                                           test::SjisCard({.Name1 = "二"})};
     for (const int sender : {0, 1, 2, 3}) {
         PostcardRequest request;
         request.selection.choice = PostcardChoice::Marked;

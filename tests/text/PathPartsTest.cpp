@@ -80,5 +80,17 @@ TEST(PathParts, ChangeExtensionToTxtAndBack)
     EXPECT_EQ(ChangeExtension("/d/x.orb", "", kPosix), "/d/x");
 }
 
+TEST(PathParts, ExtensionPartIsTheFileNamesOwn)
+{
+    if (kNativePaths != kPosix)
+        GTEST_SKIP() << "the cases are written with Linux separators";
+    EXPECT_EQ(ExtensionPart("/home/u/addr.VCF"), ".VCF");
+    EXPECT_EQ(ExtensionPart("/x/b.c.csv"), ".csv");
+    EXPECT_EQ(ExtensionPart("/x/.orb"), ".orb");
+    EXPECT_EQ(ExtensionPart("/a.d/file"), "");
+    EXPECT_EQ(ExtensionPart("addr."), ".");
+    EXPECT_EQ(ExtensionPart(""), "");
+}
+
 } // namespace
 } // namespace velm
