@@ -3,6 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/CardCellDelegate.h"
 #include "app/CardListModel.h"
+#include "app/KeyEvents.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/Texts.h"
 
@@ -32,11 +33,6 @@ constexpr int kLeastHeight = 200;
 // first width, so that no horizontal scroll bar is needed at first.
 constexpr std::array<int, 9> kColumnWidths{44, 110, 90, 110, 28, 70, 190, 110, 80};
 static_assert(kColumnWidths.size() == texts::kCardListColumns.size());
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 // The keys of the search box that move the selected row instead of the cursor.
 bool MovesRow(const QKeyEvent* event)

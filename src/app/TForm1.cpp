@@ -2,6 +2,7 @@
 
 #include "app/AppFonts.h"
 #include "app/CardListWindow.h"
+#include "app/KeyEvents.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm2.h"
 #include "app/Texts.h"
@@ -391,8 +392,7 @@ bool TForm1::pressButtonWithEnter(QWidget* focused, const QKeyEvent* event)
 {
     // Enter presses a focused button as Space does, on the key's press.
     auto* button = qobject_cast<QPushButton*>(focused);
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!button || !enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (!button || !IsEnter(event) || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     button->click();
     return true;
@@ -550,6 +550,13 @@ void TForm1::showFileInCaption(const std::string& path)
 void TForm1::showFileError(const FileFailure& failure)
 {
     m_platform.showError(QString::fromStdString(failure.message()));
+}
+
+void TForm1::takeUnsavedCards(std::vector<CardRecord> cards)
+{
+    takeLoadedCards(std::move(cards));
+    m_store.StoreModified = true;
+    Name1->setFocus();
 }
 
 std::optional<std::string> TForm1::readFileOrReport(const std::string& path)

@@ -223,6 +223,10 @@ class TForm1 final : public QMainWindow
     // it stood beyond it, and the card in DNo shown.
     void takeLoadedCards(std::vector<CardRecord> cards);
 
+    // Takes `cards` as takeLoadedCards does when they are not in the address-book file:
+    // the store counts as changed until it is saved, and the cursor goes to the name box.
+    void takeUnsavedCards(std::vector<CardRecord> cards);
+
     // "VELM - " and the folder in the caption, "FILE : " and the file name in the label.
     void showFileInCaption(const std::string& path);
 

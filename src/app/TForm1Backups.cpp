@@ -1,4 +1,3 @@
-#include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
 #include "app/Texts.h"
 #include "store/Backups.h"
@@ -61,9 +60,7 @@ void TForm1::Restore1Click()
         return;
     // The path, the caption and the file label stay on the current file, which the cards now
     // differ from until the user saves them over it.
-    takeLoadedCards(std::move(*cards));
-    m_store.StoreModified = true;
-    Name1->setFocus();
+    takeUnsavedCards(std::move(*cards));
 }
 
 } // namespace velm

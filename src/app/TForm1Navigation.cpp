@@ -1,3 +1,4 @@
+#include "app/KeyEvents.h"
 #include "app/ShiftJisLineEdit.h"
 #include "app/TForm1.h"
 #include "app/Texts.h"
@@ -27,11 +28,6 @@ bool TypesCharacter(const QKeyEvent* event)
     const QString text = event->text();
     const bool movesFocus = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     return !text.isEmpty() && text.front() != QChar(0x7f) && !movesFocus;
-}
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <span>
 #include <utility>
 
 // The commands of the 住所録 menu that move cards to and from the formats of phones, mail
@@ -135,20 +136,18 @@ void TForm1::takeImportedCards(std::vector<CardRecord> cards, bool adding)
 {
     const int first = adding ? m_store.CardCount + 1 : 1;
     if (adding) {
+        const std::span<const CardRecord> counted = m_store.countedCards();
         // Room for every slot, so that the store takes the vector as its slots.
         std::vector<CardRecord> all;
         all.reserve(CardStore::kCapacity);
-        for (int k = 1; k <= m_store.CardCount; ++k)
-            all.push_back(m_store.card(k));
+        all.assign(counted.begin(), counted.end());
         all.insert(all.end(), cards.begin(), cards.end());
         cards = std::move(all);
     }
     // The first card taken is shown: it is within the cards there are after the load.
     DNo->setText(QString::number(first));
     UpDown1->setPosition(first);
-    takeLoadedCards(std::move(cards));
-    m_store.StoreModified = true;
-    Name1->setFocus();
+    takeUnsavedCards(std::move(cards));
 }
 
 } // namespace velm

@@ -35,7 +35,7 @@ using test::SameBytes;
 
 namespace fs = std::filesystem;
 
-const std::string kThirdName = "\x8d\xb2\x93\xa1"; // 佐藤
+const std::string kSato = "\x8d\xb2\x93\xa1"; // 佐藤
 
 const QString kFilter = QStringLiteral("住所録(*.txt)|*.txt|すべてのファイル(*.*)|*.*");
 const QString kOverwriteQuestion = QStringLiteral("同名のファイルがあります。上書きしますか？");
@@ -112,7 +112,7 @@ TEST(FileOpen, LoadsTheChosenFileOverUnsavedChangesWithoutAsking)
     ASSERT_TRUE(QDir(fixture.folder.path()).mkdir(QStringLiteral("other")));
     const std::string chosen = fixture.pathInExeDir("other/book.txt");
     fixture.writeFile("other/book.txt",
-                      AddressBookBytes({MakeCard({.Name1 = kThirdName, .Tel = "099"})}));
+                      AddressBookBytes({MakeCard({.Name1 = kSato, .Tel = "099"})}));
     TypeInto(form.Tel, QStringLiteral("111"));
     form.ikkentoroku();
     TypeInto(form.Tel, QStringLiteral("222"));
@@ -126,7 +126,7 @@ TEST(FileOpen, LoadsTheChosenFileOverUnsavedChangesWithoutAsking)
     ExpectAddressBookFile(fixture, form, "other/", "book.txt");
     EXPECT_EQ(form.store().InterchangePath, fixture.pathInExeDir("other/book.orb"));
     EXPECT_EQ(form.store().CardCount, 1);
-    EXPECT_EQ(form.Name1->bytes(), kThirdName);
+    EXPECT_EQ(form.Name1->bytes(), kSato);
     EXPECT_EQ(form.Tel->text(), QStringLiteral("099"));
     EXPECT_FALSE(form.store().CardEdited);
     EXPECT_FALSE(form.store().StoreModified);
@@ -271,7 +271,7 @@ TEST(FileSaveAs, AnExistingFileIsOverwrittenOnlyAfterOk)
         {"other file, OK", "old.txt", Answer::Ok},
         {"other file, Cancel", "old.txt", Answer::Cancel},
     };
-    const std::string oldBytes = AddressBookBytes({MakeCard({.Name1 = kThirdName})});
+    const std::string oldBytes = AddressBookBytes({MakeCard({.Name1 = kSato})});
     const std::string edited = AddressBookBytes(
         {MakeCard({.Name1 = kName, .Tel = "777"}), MakeCard({.Name1 = kOtherName})});
     for (const Case& c : cases) {

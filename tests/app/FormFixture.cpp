@@ -63,6 +63,12 @@ TForm1& FormFixture::start()
     return *form;
 }
 
+TForm1& FormFixture::startOn(const std::vector<CardRecord>& cards)
+{
+    writeFile("addr.txt", AddressBookBytes(cards));
+    return start();
+}
+
 TForm1& FormFixture::startShown()
 {
     TForm1& started = start();

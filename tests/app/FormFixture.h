@@ -17,6 +17,7 @@ namespace velm
 // Names for sample cards, as Shift-JIS bytes.
 inline const std::string kName = "\x8e\x52\x93\x63";      // 山田
 inline const std::string kOtherName = "\x97\xe9\x96\xd8"; // 鈴木
+inline const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 
 // The bytes of an address-book file holding `cards`.
 std::string AddressBookBytes(const std::vector<CardRecord>& cards);
@@ -42,6 +43,9 @@ class FormFixture
 
     // Starts the window; files put in the folder before are seen by its start-up.
     TForm1& start();
+
+    // Starts the window on an address-book file holding `cards`.
+    TForm1& startOn(const std::vector<CardRecord>& cards);
 
     // Starts the window shown and active, so that typing and closing work as for the user.
     TForm1& startShown();

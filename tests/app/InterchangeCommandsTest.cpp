@@ -21,7 +21,6 @@ namespace
 using test::MakeCard;
 using test::SameBytes;
 
-const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 const QString kFilter = QStringLiteral("ＯＲＢＩ(*.orb)|*.orb|すべてのファイル(*.*)|*.*");
 const QString kExportTitle = QStringLiteral("住所録をＯＲＢＩに変換");
 const QString kImportTitle = QStringLiteral("ＯＲＢＩ読込み");
@@ -62,11 +61,7 @@ const CardRecord kOsaka = FullCard(kOtherName, "\x91\xe5\x8d\xe3 1-2",  // 大�
 // A window started on an address book of three cards, with the card store's own files in
 // the program folder.
 struct InterchangeFixture : FormFixture {
-    InterchangeFixture()
-    {
-        writeFile("addr.txt", AddressBookBytes({kTokyo, kOsaka, MakeCard({.Name1 = kThirdName})}));
-        start();
-    }
+    InterchangeFixture() { startOn({kTokyo, kOsaka, MakeCard({.Name1 = kThirdName})}); }
 };
 
 // Leaves the number box as typing `number` into it does: the number waits to be confirmed.

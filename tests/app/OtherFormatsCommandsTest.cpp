@@ -20,7 +20,6 @@ namespace
 using test::HexBytes;
 using test::MakeCard;
 
-const std::string kThirdName = "\x89\xc1\x93\xa1"; // 加藤
 const QString kImportTitle = QStringLiteral("他の形式から読み込み");
 const QString kExportTitle = QStringLiteral("他の形式で書き出し");
 
@@ -38,10 +37,8 @@ QString Imported(int n)
 struct OtherFormatsFixture : FormFixture {
     OtherFormatsFixture()
     {
-        writeFile("addr.txt",
-                  AddressBookBytes({MakeCard({.Name1 = kName}), MakeCard({.Name1 = kOtherName}),
-                                    MakeCard({.Name1 = kThirdName})}));
-        start();
+        startOn({MakeCard({.Name1 = kName}), MakeCard({.Name1 = kOtherName}),
+                 MakeCard({.Name1 = kThirdName})});
     }
 
     // Imports `bytes` from a file of that name, answering the question with `answer`.

@@ -100,9 +100,8 @@ TEST(FormStartUp, TheMenuListsOfTheTextsAreTheMenuBar)
 TEST(FormStartUp, LoadsTheAddressBookBesideTheProgramAndShowsCardOne)
 {
     FormFixture fixture;
-    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard({.Name1 = kName, .Tel = "03-1234"}),
-                                                    MakeCard({.Name1 = kOtherName})}));
-    TForm1& form = fixture.start();
+    TForm1& form = fixture.startOn(
+        {MakeCard({.Name1 = kName, .Tel = "03-1234"}), MakeCard({.Name1 = kOtherName})});
 
     EXPECT_EQ(form.store().CardCount, 2);
     EXPECT_EQ(form.Name1->bytes(), kName);
@@ -169,8 +168,7 @@ TEST(FormStartUp, CaptionAndLabelSplitJapaneseFolderNames)
 TEST(FormEditing, TypingMarksTheCardEditedAndTheNumberBoxDoesNot)
 {
     FormFixture fixture;
-    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard({.Name1 = kName})}));
-    TForm1& form = fixture.start();
+    TForm1& form = fixture.startOn({MakeCard({.Name1 = kName})});
     form.show();
 
     QTest::keyClicks(form.DNo, "1");
@@ -185,9 +183,7 @@ TEST(FormEditing, TypingMarksTheCardEditedAndTheNumberBoxDoesNot)
 TEST(FormEditing, SaveCommitsTheShownCardAndRewritesTheFile)
 {
     FormFixture fixture;
-    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard({.Name1 = kName}),
-                                                    MakeCard({.Name1 = kOtherName})}));
-    TForm1& form = fixture.start();
+    TForm1& form = fixture.startOn({MakeCard({.Name1 = kName}), MakeCard({.Name1 = kOtherName})});
 
     form.Tel->setText(QStringLiteral("0120-000  "));
     form.Save1Click();
@@ -240,8 +236,7 @@ TEST(FormEditing, UntouchedBoxesGiveBackTheirBytesExactly)
 TEST(FormEditing, ACardNumberOutsideTheStoreIsRefusedWithTheErrorDialog)
 {
     FormFixture fixture;
-    fixture.writeFile("addr.txt", AddressBookBytes({MakeCard({.Name1 = kName})}));
-    TForm1& form = fixture.start();
+    TForm1& form = fixture.startOn({MakeCard({.Name1 = kName})});
 
     const std::vector<std::pair<QString, QString>> cases{
         {QStringLiteral("abc"), QStringLiteral("'abc' is not a valid integer value")},

@@ -129,11 +129,7 @@ TEST(UserFiles, TheMarkerMovesTheUsersFilesAndLeavesTheCompanionsBesideTheProgra
 class BackupCommands : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        fixture.writeFile("addr.txt", AddressBookBytes(kCards));
-        fixture.start();
-    }
+    void SetUp() override { fixture.startOn(kCards); }
 
     TForm1& form() { return *fixture.form; }
     std::string book() const { return fixture.pathInExeDir("addr.txt"); }
