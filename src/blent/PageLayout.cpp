@@ -25,6 +25,11 @@ double MmToPt(double mm)
     return mm * 72 / 25.4;
 }
 
+double PtToMm(double pt)
+{
+    return pt * 25.4 / 72;
+}
+
 PageLayout::PageLayout(const PrintFormat& format, SizePt paper, double halfAdvancePt)
     : m_format(format), m_paper(paper),
       m_cellWidth(Scaled(halfAdvancePt, format.charSpacingPercent)),

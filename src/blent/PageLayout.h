@@ -89,6 +89,8 @@ class PageLayout
     int m_linesPerPage = 0;
 };
 
+// Lengths in points (1/72 inch) and millimetres.
 double MmToPt(double mm);
+double PtToMm(double pt);
 
 } // namespace velm::blent

@@ -24,11 +24,6 @@ QString Number(double value)
     return QString::number(value);
 }
 
-double PtToMm(double pt)
-{
-    return pt * 25.4 / 72;
-}
-
 // Why the format leaves no room on the paper, or nothing when it leaves some.
 QString NoRoomMessage(const QString& name, const PageLayout& layout, SizePt paper)
 {
